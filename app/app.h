@@ -1,0 +1,42 @@
+// What the application shell offers the other rooms: the scene state, the console help, the
+// projection and redisplay callbacks, and the start-up steps that main runs in order.
+#pragma once
+
+#include <memory>
+
+#include "app/scene_state.h"
+#include "assets/assets.h"
+
+inline constexpr int kWindowWidth = 700;
+inline constexpr int kWindowHeight = 700;
+inline constexpr int kWindowX = 150;
+inline constexpr int kWindowY = 0;
+inline constexpr const char* kWindowTitle = "Tesk Coursework 2006: Quelmire";
+inline constexpr unsigned kRedisplayMs = 16;
+
+// Writes the eleven help lines to standard output, flushing after each.
+void printHelp();
+
+// GLUT reshape callback: viewport follows the window, the aspect ratio stays 1.
+void reshape(int width, int height);
+
+// GLUT timer callback: posts a redisplay and re-arms itself every 16 ms.
+void redisplayTimer(int value);
+
+// The images behind the four textures. They stay alive until main ends; the members are
+// destroyed in reverse order (grass, second sign, first sign, wood).
+struct SceneImages {
+    std::unique_ptr<kelImage> wood;
+    std::unique_ptr<kelImage> sign1;
+    std::unique_ptr<kelImage> sign2;
+    std::unique_ptr<kelImage> grass;
+};
+
+// Start-up steps, in the order main runs them once the window exists.
+void registerCallbacks();
+void startTimers();
+void buildMenus();
+SceneImages createTextures();
+void setFixedGlState();
+void setFogParameters();
+void setUpLight();

@@ -1,0 +1,44 @@
+// What both programs share: RAW images, the texture procedure, and the two embedded meshes
+// with their drawing. Nothing here knows either program's state: the mesh drawing takes its
+// element mode as an argument.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include <GL/gl.h>
+
+#include "assets/meshes.h"
+
+// An RGB pixel buffer filled from a headerless RAW file. Owns its buffer; never copied, since
+// a member-wise copy would free the same buffer twice.
+class kelImage {
+  public:
+    kelImage(std::int32_t width, std::int32_t height, const char* path, std::int32_t components);
+    virtual ~kelImage();
+    kelImage(const kelImage&) = delete;
+    kelImage& operator=(const kelImage&) = delete;
+
+    // Fills pixels from the file with one read of at most size bytes. A file that cannot be
+    // opened, or that is short, leaves the rest of the buffer as it was (zero).
+    void load(const char* path);
+
+    std::int32_t components;
+    std::int32_t width;
+    std::int32_t height;
+    std::int32_t size;
+    unsigned char* pixels;
+};
+
+// Creates texture `texture` from the RAW file: name, image, bind, upload, linear filters.
+// Leaves the texture bound and hands back the image, which the caller keeps alive.
+std::unique_ptr<kelImage> makeTexture(GLuint& texture, const char* file, int width, int height);
+
+// The mode glDrawElements gets for a render primitive: polygons become triangles, any other
+// value passes through.
+GLenum elementModeFor(int renderPrimitive);
+
+// Draw the meshes from their constant arrays as one indexed draw each. The land is drawn at
+// the origin with whatever texture is bound; the duck scaled by 200, with GL_NORMALIZE left on.
+void drawLand(GLenum mode);
+void drawDuck(GLenum mode);

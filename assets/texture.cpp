@@ -1,0 +1,11 @@
+#include "assets/assets.h"
+
+std::unique_ptr<kelImage> makeTexture(GLuint& texture, const char* file, int width, int height) {
+    glGenTextures(1, &texture);
+    auto image = std::make_unique<kelImage>(width, height, file, 3);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexImage2D(GL_TEXTURE_2D, 0, 3, width, height, 0, GL_RGB, GL_UNSIGNED_BYTE, image->pixels);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    return image;
+}
