@@ -1,0 +1,133 @@
+#include <GL/glut.h>
+
+#include "app/app.h"
+#include "render/render.h"
+
+namespace {
+
+constexpr Rgba kFixedLightSky = {0.3f, 0.15f, 1.0f, 1.0f};
+constexpr float kEyeDistance = 500.0f;
+constexpr float kDuckShininess = 25.0f;
+constexpr float kSunShininess = 20.0f;
+constexpr float kWaterShininess = 100.0f;
+constexpr double kSunRadius = 5.0;
+constexpr int kSunSlices = 25;
+constexpr int kSunStacks = 25;
+constexpr float kFixedSunHeight = 800.0f;
+
+void clearSky() {
+    const Rgba c = clearColour();
+    glClearColor(c.r, c.g, c.b, c.a);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+}
+
+// The camera stays on the modelview matrix after the frame: the sun tick places the light
+// through it between frames.
+void applyCamera() {
+    glEnable(GL_NORMALIZE);
+    glShadeModel(GL_SMOOTH);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(scene.moveX, scene.moveY, scene.zoom - kEyeDistance);
+    glRotatef(scene.rotationX, 1.0f, 0.0f, 0.0f);
+    glRotatef(scene.rotationY, 0.0f, 1.0f, 0.0f);
+}
+
+void drawGrassLand() {
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, scene.grassTexture);
+    drawLand();
+}
+
+void setMaterial(const float* ambient, const float* diffuse, const float* specular,
+                 float shininess) {
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, ambient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, diffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
+    glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, shininess);
+}
+
+void drawDuckAt(float angle, float x, float offset) {
+    glPushMatrix();
+    glRotatef(angle, 1.0f, 1.0f, 1.0f);
+    glTranslatef(x, 0.0f, offset);
+    drawDuck();
+    glPopMatrix();
+}
+
+// One big duck and, in a smaller frame turned to face it, two little ones.
+void drawDucks() {
+    glPushMatrix();
+    glTranslatef(-22.5f, -1.0f, 12.5f);
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    glScalef(0.02f, 0.02f, 0.02f);
+    glPushAttrib(GL_LIGHTING_BIT);
+    setMaterial(duckAmbient, duckDiffuse, duckSpecular, kDuckShininess);
+    drawDuckAt(scene.duckAngles[0], 0.0f, scene.duckOffsets[0]);
+    glPushMatrix();
+    glScalef(0.6f, 0.6f, 0.6f);
+    glTranslatef(10.0f, 30.0f, 8.0f);
+    glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
+    drawDuckAt(scene.duckAngles[1], 0.0f, scene.duckOffsets[1]);
+    drawDuckAt(scene.duckAngles[2], 20.0f, scene.duckOffsets[2]);
+    glPopMatrix();
+    glPopAttrib();
+    glPopMatrix();
+}
+
+void drawSun() {
+    glPushAttrib(GL_LIGHTING_BIT);
+    setMaterial(sunMaterial, sunMaterial, sunMaterial, kSunShininess);
+    glPushMatrix();
+    if (scene.sunLight) {
+        glTranslatef(scene.sunPosition[0], scene.sunPosition[1], 0.0f);
+    } else {
+        glTranslatef(0.0f, kFixedSunHeight, 0.0f);
+    }
+    // The quadric's style was set by the trunks, so the sun follows the render mode.
+    gluSphere(quadric, kSunRadius, kSunSlices, kSunStacks);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+// Switched this late on purpose: everything before the water keeps last frame's fog.
+void switchFog() {
+    if (scene.fogOn) {
+        glEnable(GL_FOG);
+    } else {
+        glDisable(GL_FOG);
+    }
+}
+
+void drawPond() {
+    glPushAttrib(GL_LIGHTING_BIT);
+    setMaterial(waterAmbient, waterDiffuse, waterSpecular, kWaterShininess);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    drawWater();
+    glDisable(GL_BLEND);
+    glPopAttrib();
+}
+
+}  // namespace
+
+Rgba clearColour() {
+    if (!scene.sunLight) {
+        return kFixedLightSky;
+    }
+    return {scene.skyColour[0], scene.skyColour[1], scene.skyColour[2], scene.skyColour[3]};
+}
+
+void display() {
+    clearSky();
+    applyCamera();
+    drawGrassLand();
+    drawProps();
+    glDisable(GL_TEXTURE_2D);
+    drawDucks();
+    drawSun();
+    switchFog();
+    drawPond();
+    glFlush();
+    glutSwapBuffers();
+}

@@ -1,0 +1,31 @@
+// What the scene rendering offers: Quelmire's display callback and the pieces of its frame.
+#pragma once
+
+#include <GL/gl.h>
+
+// GLUT display callback: draws the whole frame from the scene state and swaps buffers.
+void display();
+
+// The pond surface under the current matrix and material, in the current render primitive.
+void drawWater();
+
+// The meshes in the current render mode.
+void drawLand();
+void drawDuck();
+
+// One tree whose trunk foot stands at (x - 5, 0, z) and whose trunk is `size` high.
+void drawTree(float size, float x, float z);
+// The trunk cylinder; also sets the quadric's style and texture coordinates for the frame.
+void drawTrunk();
+// One signpost whose post top stands at (x + 5, 0.3, z), its board showing `texture`.
+void drawSignpost(GLuint texture, float x, float z);
+// The square board with the texture that is bound.
+void drawSignBoard();
+// The 55 trees, then the two signposts.
+void drawProps();
+
+// The colour a frame clears to: the sky in sun mode, a fixed violet-blue otherwise.
+struct Rgba {
+    float r, g, b, a;
+};
+Rgba clearColour();
