@@ -1,0 +1,35 @@
+// What the interaction room offers: Quelmire's mouse, keyboard and menu callbacks, and the
+// plain functions behind them that tests drive without a window.
+#pragma once
+
+// GLUT mouse callback: asks GLUT for the modifiers and hands the event on.
+void mouse(int button, int state, int x, int y);
+// GLUT motion callback: turns, zooms or pans by the drag in progress.
+void motion(int x, int y);
+// GLUT keyboard callback.
+void keyboard(unsigned char key, int x, int y);
+// GLUT menu callbacks of the top-level menu and its two submenus.
+void mainMenu(int value);
+void resetMenu(int value);
+void renderModeMenu(int value);
+
+// Any button event ends the drag in progress and moves the reference point; a left press
+// starts a zoom (shift alone), a pan (ctrl alone) or a turn (anything else).
+void pressButton(int button, int state, int x, int y, int modifiers);
+
+// Every key command but quit and help; unknown keys do nothing. True if the key was a command.
+bool applyKey(unsigned char key);
+bool isQuitKey(unsigned char key);
+
+void resetZoom();
+void resetRotation();
+void resetMove();
+void setFilled();
+void setLines();
+void setPoints();
+void toggleFog();
+
+// Menu values of the entries.
+enum MainMenuValue { kMenuToggleLight = 1, kMenuToggleFog = 2, kMenuHelp = 3, kMenuQuit = 4 };
+enum ResetMenuValue { kMenuResetZoom = 1, kMenuResetRotation = 2, kMenuResetMove = 3 };
+enum RenderMenuValue { kMenuFilled = 1, kMenuLines = 2, kMenuPoints = 3 };

@@ -1,0 +1,64 @@
+#include <GL/glut.h>
+
+#include "app/app.h"
+#include "input/input.h"
+
+namespace {
+
+constexpr float kPixelsPerStep = 50.0f;
+constexpr float kZoomLow = -500.0f;
+constexpr float kZoomHigh = 1000.0f;
+constexpr float kPanLimit = 825.0f;
+
+// Whole 50-pixel steps from the press point, truncated toward zero.
+float stepsFrom(float from, int to) {
+    return static_cast<float>(static_cast<int>((static_cast<float>(to) - from) / kPixelsPerStep));
+}
+
+// A step that would reach or pass a limit is dropped whole, never clamped.
+void stepWithin(float& value, float step, float low, float high) {
+    const float next = value + step;
+    if (low < next && next < high) {
+        value = next;
+    }
+}
+
+}  // namespace
+
+void pressButton(int button, int state, int x, int y, int modifiers) {
+    scene.lastMouseX = static_cast<float>(x);
+    scene.lastMouseY = static_cast<float>(y);
+    scene.rotating = false;
+    scene.zooming = false;
+    scene.moving = false;
+    if (button != GLUT_LEFT_BUTTON || state != GLUT_DOWN) {
+        return;
+    }
+    if (modifiers == GLUT_ACTIVE_SHIFT) {
+        scene.zooming = true;
+    } else if (modifiers == GLUT_ACTIVE_CTRL) {
+        scene.moving = true;
+    } else {
+        scene.rotating = true;
+    }
+}
+
+void mouse(int button, int state, int x, int y) {
+    pressButton(button, state, x, y, glutGetModifiers());
+}
+
+void motion(int x, int y) {
+    if (scene.rotating) {
+        scene.rotationY += static_cast<float>(x) - scene.lastMouseX;
+        scene.rotationX += static_cast<float>(y) - scene.lastMouseY;
+        scene.lastMouseX = static_cast<float>(x);
+        scene.lastMouseY = static_cast<float>(y);
+    } else if (scene.zooming) {
+        // Zoom and pan measure from the press point: they work as rate controls.
+        stepWithin(scene.zoom, stepsFrom(scene.lastMouseY, y), kZoomLow, kZoomHigh);
+    } else if (scene.moving) {
+        stepWithin(scene.moveX, stepsFrom(scene.lastMouseX, x), -kPanLimit, kPanLimit);
+        // Screen y grows downwards, scene y upwards.
+        stepWithin(scene.moveY, -stepsFrom(scene.lastMouseY, y), -kPanLimit, kPanLimit);
+    }
+}
