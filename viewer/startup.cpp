@@ -1,0 +1,32 @@
+#include <GL/glut.h>
+
+#include "viewer/viewer.h"
+
+void registerViewerCallbacks() {
+    glutDisplayFunc(display);
+    glutKeyboardFunc(keyboard);
+    glutMouseFunc(mouse);
+    glutMotionFunc(motion);
+    glutReshapeFunc(reshape);
+    glutIdleFunc(idle);
+}
+
+void buildViewerMenu() {
+    glutCreateMenu(mainMenu);
+    glutAddMenuEntry("Toggle Land", kViewerToggleLand);
+    glutAddMenuEntry("Toggle Duck", kViewerToggleDuck);
+    glutAddMenuEntry("Help", kViewerHelp);
+    glutAddMenuEntry("Quit", kViewerQuit);
+    glutAttachMenu(GLUT_RIGHT_BUTTON);
+}
+
+// The modelview matrix is still the identity: the light stays fixed relative to the eye.
+void setViewerGlState() {
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glDisable(GL_CULL_FACE);
+    glShadeModel(GL_SMOOTH);
+    glLightfv(GL_LIGHT0, GL_POSITION, viewer.lightPosition);
+    glEnable(GL_LIGHT0);
+}

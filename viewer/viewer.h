@@ -1,0 +1,52 @@
+// What Brindlefen's room offers: its state, its GLUT callbacks and the plain functions behind
+// them. It shares only the images, textures and meshes of assets/ with Quelmire.
+#pragma once
+
+#include <GL/gl.h>
+
+inline constexpr int kViewerWindowSize = 400;
+inline constexpr const char* kViewerTitle = "Tesk Coursework 2006";
+
+struct ViewerState {
+    float lightPosition[4] = {0.0f, 1000.0f, 0.0f, 1.0f};
+    // Flags that hold exactly 1 or 0.
+    float showLand = 1.0f;
+    float showDuck = 0.0f;
+    GLuint grassTexture = 0;
+    int windowId = 0;
+    bool rotating = false;
+    float lastMouseX = 0.0f;
+    float lastMouseY = 0.0f;
+    float rotationX = 0.0f;
+    float rotationY = 0.0f;
+    float zoom = 0.0f;  // never changed: the eye stays 500 units back
+};
+
+inline ViewerState viewer;
+
+void display();
+void reshape(int width, int height);
+void idle();
+void keyboard(unsigned char key, int x, int y);
+void mouse(int button, int state, int x, int y);
+void motion(int x, int y);
+void mainMenu(int value);
+void toggleLand();
+void toggleDuck();
+void printHelp();
+
+// The state changes behind mouse and motion, without the redisplay.
+void recordButton(int button, int state, int x, int y);
+void dragTo(int x, int y);
+
+// Start-up steps after the window exists, in the order main runs them.
+void registerViewerCallbacks();
+void buildViewerMenu();
+void setViewerGlState();
+
+enum ViewerMenuValue {
+    kViewerToggleLand = 1,
+    kViewerToggleDuck = 2,
+    kViewerHelp = 3,
+    kViewerQuit = 4
+};
