@@ -1,0 +1,70 @@
+#include "tests/support/gl_window.h"
+
+#include <cstdlib>
+
+#include <GL/freeglut.h>
+
+namespace {
+
+int window = 0;
+
+void drawNothing() {}
+
+Rgb readPixel(GLenum buffer, int x, int y) {
+    glFinish();
+    glReadBuffer(buffer);
+    unsigned char rgb[3] = {0, 0, 0};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+    return {rgb[0], rgb[1], rgb[2]};
+}
+
+}  // namespace
+
+void pumpEvents(int rounds) {
+    for (int i = 0; i < rounds; ++i) {
+        glutMainLoopEvent();
+    }
+}
+
+void ensureGlWindow(int width, int height) {
+    if (window == 0) {
+        if (std::getenv("DISPLAY") == nullptr) {
+            std::abort();  // tests run only on their own virtual display
+        }
+        int argc = 1;
+        char name[] = "gl-test";
+        char* argv[] = {name, nullptr};
+        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+        glutInitWindowSize(width, height);
+        glutInitWindowPosition(0, 0);
+        glutInit(&argc, argv);
+        glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+        window = glutCreateWindow("gl-test");
+        glutDisplayFunc(drawNothing);
+    }
+    glutSetWindow(window);
+    if (glutGet(GLUT_WINDOW_WIDTH) != width || glutGet(GLUT_WINDOW_HEIGHT) != height) {
+        glutReshapeWindow(width, height);
+    }
+    for (int i = 0;
+         i < 50 && (glutGet(GLUT_WINDOW_WIDTH) != width || glutGet(GLUT_WINDOW_HEIGHT) != height);
+         ++i) {
+        pumpEvents(1);
+    }
+    pumpEvents();
+    glViewport(0, 0, width, height);
+}
+
+Rgb readFramePixel(int x, int y) {
+    return readPixel(GL_BACK, x, y);
+}
+
+bool near(const Rgb& actual, const Rgb& expected, int tolerance) {
+    for (int i = 0; i < 3; ++i) {
+        if (std::abs(actual[i] - expected[i]) > tolerance) {
+            return false;
+        }
+    }
+    return true;
+}

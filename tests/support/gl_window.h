@@ -1,0 +1,20 @@
+// A real GL window on the test's private X display, for tests that draw and read back.
+#pragma once
+
+#include <array>
+
+// Creates the one test window (RGB, double-buffered, depth) the first time; later calls only
+// make it current and set its size. Events are processed until the window is mapped.
+void ensureGlWindow(int width = 700, int height = 700);
+
+// Lets GLUT handle pending window-system events (resizes, exposes) without running timers.
+void pumpEvents(int rounds = 5);
+
+using Rgb = std::array<int, 3>;
+
+// A pixel of the frame last drawn, x from the left, y from the bottom. It is read from the
+// back buffer, which llvmpipe keeps intact across a swap (its front buffer reads back black).
+Rgb readFramePixel(int x, int y);
+
+// True if every channel is within `tolerance` of the expected value.
+bool near(const Rgb& actual, const Rgb& expected, int tolerance);

@@ -1,0 +1,27 @@
+#!/bin/bash
+# Runs a command on a private virtual X display of its own, never on the user's desktop.
+# Usage: with-xvfb.sh COMMAND [ARGS...]
+set -u
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+# Without -noreset the server resets whenever its last client leaves, and the next program to
+# connect at that moment fails to open the display.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp +extension GLX \
+    3>"$dir/display" 2>"$dir/xvfb.log" &
+xvfb=$!
+for _ in $(seq 1 200); do
+    [ -s "$dir/display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || break
+    sleep 0.05
+done
+if [ ! -s "$dir/display" ]; then
+    echo "with-xvfb: Xvfb did not start" >&2
+    cat "$dir/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$(head -n1 "$dir/display")"
+"$@"
+status=$?
+kill "$xvfb" 2>/dev/null
+wait "$xvfb" 2>/dev/null
+exit $status
