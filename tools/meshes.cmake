@@ -1,0 +1,39 @@
+# The land and the duck live as OBJ files in assets/, made on purpose by meshgen (see the comment
+# at the top of tools/meshgen.cpp). At build time obj2cpp checks them and writes the constant
+# arrays that assets/meshes.h declares; broken data fail the build. Included from
+# tools/CMakeLists.txt.
+
+set(_mesh_warnings -Wall -Wextra -Wpedantic)
+
+add_executable(meshgen ${PROJECT_SOURCE_DIR}/tools/meshgen.cpp)
+target_compile_features(meshgen PRIVATE cxx_std_17)
+target_compile_options(meshgen PRIVATE ${_mesh_warnings})
+
+add_executable(obj2cpp ${PROJECT_SOURCE_DIR}/tools/obj2cpp.cpp)
+target_compile_features(obj2cpp PRIVATE cxx_std_17)
+target_compile_options(obj2cpp PRIVATE ${_mesh_warnings})
+target_include_directories(obj2cpp PRIVATE ${PROJECT_SOURCE_DIR})
+
+set(_mesh_source ${CMAKE_BINARY_DIR}/generated/mesh_data.cpp)
+add_custom_command(
+    OUTPUT ${_mesh_source}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/generated
+    COMMAND obj2cpp ${PROJECT_SOURCE_DIR}/assets/land.obj ${PROJECT_SOURCE_DIR}/assets/duck.obj
+            ${_mesh_source}
+    DEPENDS ${PROJECT_SOURCE_DIR}/assets/land.obj ${PROJECT_SOURCE_DIR}/assets/duck.obj obj2cpp
+            ${PROJECT_SOURCE_DIR}/tools/mesh_checks.h
+    COMMENT "Checking the land and duck meshes and converting them to arrays"
+    VERBATIM)
+
+add_library(mesh_data STATIC ${_mesh_source})
+target_compile_features(mesh_data PUBLIC cxx_std_17)
+target_include_directories(mesh_data PUBLIC ${PROJECT_SOURCE_DIR})
+
+# The same checks again on the arrays the programs link. No window: it needs no display.
+find_package(GTest QUIET)
+if(GTest_FOUND)
+    add_executable(mesh_data_test ${PROJECT_SOURCE_DIR}/tests/mesh_data_test.cpp)
+    target_compile_options(mesh_data_test PRIVATE ${_mesh_warnings})
+    target_link_libraries(mesh_data_test PRIVATE mesh_data GTest::gtest_main)
+    add_test(NAME mesh_data COMMAND mesh_data_test)
+endif()
