@@ -149,7 +149,7 @@ TEST_F(Frame, FogReachesTheWaterOneFrameBeforeTheRestOfTheScene) {
     scene.rotationY = 0.0f;
     scene.skyColour[2] = 1.0f;
     display();
-    const auto land = projectScenePoint(300.0, 0.0, 150.0);
+    const auto land = projectScenePoint(100.0, 0.0, 100.0);
     const auto water = projectScenePoint(-60.0, -1.5, 20.0);
     auto landPixel = [&] { return readFramePixel(int(land[0]), int(land[1])); };
     auto waterPixel = [&] { return readFramePixel(int(water[0]), int(water[1])); };
@@ -161,16 +161,17 @@ TEST_F(Frame, FogReachesTheWaterOneFrameBeforeTheRestOfTheScene) {
     EXPECT_TRUE(glIsEnabled(GL_FOG));
     EXPECT_TRUE(near(landPixel(), landClear, 1)) << "the land sees the switch a frame later";
     EXPECT_FALSE(near(waterPixel(), waterClear, 8)) << "the water sees it at once";
-    const Rgb waterFoggy = waterPixel();
 
     display();
     EXPECT_FALSE(near(landPixel(), landClear, 8));
-    EXPECT_TRUE(near(waterPixel(), waterFoggy, 1));
 
+    // Two frames: the pond floor shows through the water and clears a frame after it.
     scene.fogOn = false;
     display();
     EXPECT_FALSE(glIsEnabled(GL_FOG));
+    display();
     EXPECT_TRUE(near(waterPixel(), waterClear, 1));
+    EXPECT_TRUE(near(landPixel(), landClear, 1));
 }
 
 }  // namespace
