@@ -37,3 +37,14 @@ if(GTest_FOUND)
     target_link_libraries(mesh_data_test PRIVATE mesh_data GTest::gtest_main)
     add_test(NAME mesh_data COMMAND mesh_data_test)
 endif()
+
+# `cmake --build build --target mesh-pictures` renders the land and the duck into docs/meshes
+# on a private virtual display, for the README.
+add_executable(meshshot ${PROJECT_SOURCE_DIR}/tools/meshshot.cpp ${PROJECT_SOURCE_DIR}/tools/png_write.cpp)
+target_include_directories(meshshot PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(meshshot PRIVATE assets OpenGL::GLU GLUT::GLUT PNG::PNG)
+add_custom_target(mesh-pictures
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/docs/meshes
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/with-xvfb.sh $<TARGET_FILE:meshshot> ${PROJECT_SOURCE_DIR}/docs/meshes
+    COMMENT "Rendering the land and the duck into docs/meshes"
+    VERBATIM)
