@@ -195,7 +195,7 @@ Screenshot grabWindow(const std::string& windowId) {
     const std::uint32_t width = field(4), height = field(5);
     const std::uint32_t byteOrder = field(7);  // 0 LSBFirst, 1 MSBFirst
     const std::uint32_t bitsPerPixel = field(11), bytesPerLine = field(12);
-    const std::uint32_t redMask = field(13), greenMask = field(14), blueMask = field(15);
+    const std::uint32_t redMask = field(14), greenMask = field(15), blueMask = field(16);
     const std::uint32_t colours = field(19);
     const std::size_t start = headerSize + 12u * colours;
     if (bitsPerPixel != 32 || d.size() < start + std::size_t(bytesPerLine) * height) {
