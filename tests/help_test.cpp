@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/app.h"
+#include "tests/support/capture.h"
 #include "tests/support/program.h"
 
 namespace {
@@ -22,19 +23,8 @@ const char kHelpText[] =
     "\tPress s or S to toggle between fixed light and Sun light\n"
     "\tPress f or F to toggle the Fog on or off\n";
 
-// Runs printHelp with standard output sent to a file, and returns what it wrote.
 std::string capturedHelp() {
-    TempDir dir;
-    const std::string path = dir.path + "/out";
-    std::fflush(stdout);
-    const int saved = dup(1);
-    std::FILE* file = std::freopen(path.c_str(), "w", stdout);
-    EXPECT_NE(file, nullptr);
-    printHelp();
-    std::fflush(stdout);
-    dup2(saved, 1);
-    close(saved);
-    return readFile(path);
+    return capturedStdout(printHelp);
 }
 
 TEST(Help, WritesTheElevenLinesByteForByteWithTabsAndNoBlanks) {

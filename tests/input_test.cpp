@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "input/input.h"
+#include "tests/support/capture.h"
 #include "tests/support/program.h"
 #include "tests/support/quelmire_gl.h"
 
@@ -72,29 +73,8 @@ void stirScene() {
     scene.fogOn = true;
 }
 
-const std::string& captureFile() {
-    static const TempDir dir;
-    static const std::string path = dir.path + "/out";
-    return path;
-}
-
-// Runs `action` with standard output sent to a file; returns what it wrote.
-template <typename Action>
-std::string stdoutOf(Action action) {
-    const std::string& path = captureFile();
-    std::fflush(stdout);
-    const int saved = dup(1);
-    std::FILE* file = std::freopen(path.c_str(), "w", stdout);
-    EXPECT_NE(file, nullptr);
-    action();
-    std::fflush(stdout);
-    dup2(saved, 1);
-    close(saved);
-    return readFile(path);
-}
-
 std::string helpText() {
-    return stdoutOf([] { printHelp(); });
+    return capturedStdout([] { printHelp(); });
 }
 
 // Every test starts from the initial scene in the real GL window (the sun toggle arms a GLUT
@@ -415,12 +395,12 @@ TEST_P(Key, InEitherCaseDoesItsCommandAndNothingElse) {
         scene.sunLight = sunAtStart;
         Observed expected = observe();
         c.effect(expected);
-        const std::string printed = stdoutOf([&] { keyboard(c.key, 123, 456); });
+        const std::string printed = capturedStdout([&] { keyboard(c.key, 123, 456); });
         EXPECT_EQ(observe(), expected);
         const bool help = c.key == 'h' || c.key == 'H';
         EXPECT_EQ(printed, help ? helpText() : "");
         bool command = false;
-        stdoutOf([&] { command = applyKey(c.key); });
+        capturedStdout([&] { command = applyKey(c.key); });
         EXPECT_TRUE(command) << "a command key";
     }
 }
@@ -448,7 +428,7 @@ TEST_F(Input, EveryOtherByteIsIgnoredSilently) {
     const std::string commands = "zZrRmMnNlLpPfFsShHqQxX";
     stirScene();
     const Observed stirred = observe();
-    const std::string printed = stdoutOf([&] {
+    const std::string printed = capturedStdout([&] {
         for (int k = 0; k < 256; ++k) {
             const auto key = static_cast<unsigned char>(k);
             if (commands.find(static_cast<char>(key)) != std::string::npos) {
@@ -500,12 +480,12 @@ TEST_P(MenuEntry, DoesExactlyWhatItsKeyTwinDoes) {
                 mode();
             };
             start();
-            const std::string byKey = stdoutOf([&] { keyboard(c.twin, 0, 0); });
+            const std::string byKey = capturedStdout([&] { keyboard(c.twin, 0, 0); });
             const Observed afterKey = observe();
 
             start();
             const Observed before = observe();
-            const std::string byMenu = stdoutOf([&] { c.menu(c.value); });
+            const std::string byMenu = capturedStdout([&] { c.menu(c.value); });
             EXPECT_EQ(observe(), afterKey);
             EXPECT_EQ(byMenu, byKey);
             changedSomething = changedSomething || !(observe() == before);
@@ -527,7 +507,7 @@ INSTANTIATE_TEST_SUITE_P(Entries, MenuEntry,
 TEST_F(Input, HelpEntryPrintsTheHelpBlockAndChangesNothing) {
     stirScene();
     const Observed stirred = observe();
-    EXPECT_EQ(stdoutOf([] { mainMenu(kMenuHelp); }), helpText());
+    EXPECT_EQ(capturedStdout([] { mainMenu(kMenuHelp); }), helpText());
     EXPECT_EQ(observe(), stirred);
 }
 
@@ -536,11 +516,11 @@ TEST_F(Input, ValuesOutsideEachMenuDoNothing) {
     const Observed stirred = observe();
     std::string printed;
     for (int value : {0, -1, 5, 6, 100, INT_MIN, INT_MAX}) {
-        printed += stdoutOf([&] { mainMenu(value); });
+        printed += capturedStdout([&] { mainMenu(value); });
         EXPECT_EQ(observe(), stirred) << "mainMenu(" << value << ")";
     }
     for (int value : {0, -1, 4, 5, 100, INT_MIN, INT_MAX}) {
-        printed += stdoutOf([&] {
+        printed += capturedStdout([&] {
             resetMenu(value);
             renderModeMenu(value);
         });

@@ -41,25 +41,7 @@ class Reshape : public ::testing::TestWithParam<std::pair<int, int>> {};
 TEST_P(Reshape, ViewportFollowsTheWindowWhileTheAspectStaysOne) {
     setUpQuelmireGl();
     const auto [width, height] = GetParam();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glTranslatef(3.0f, 4.0f, 5.0f);  // whatever was there before is replaced
-    reshape(width, height);
-    GLint matrixMode = 0;
-    glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
-    EXPECT_EQ(matrixMode, GL_MODELVIEW);
-    GLint viewport[4];
-    glGetIntegerv(GL_VIEWPORT, viewport);
-    EXPECT_EQ(viewport[0], 0);
-    EXPECT_EQ(viewport[1], 0);
-    EXPECT_EQ(viewport[2], width);
-    EXPECT_EQ(viewport[3], height);
-    std::array<GLdouble, 16> actual{};
-    glGetDoublev(GL_PROJECTION_MATRIX, actual.data());
-    const auto expected = expectedProjection();
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_NEAR(actual[i], expected[i], 1e-9) << "element " << i;
-    }
+    expectReshapeSets(reshape, width, height, expectedProjection().data());
 }
 
 INSTANTIATE_TEST_SUITE_P(SquareAndNonSquare, Reshape,

@@ -11,6 +11,7 @@
 
 #include "assets/assets.h"
 #include "tests/support/gl_window.h"
+#include "tests/support/capture.h"
 #include "tests/support/program.h"
 #include "viewer/viewer.h"
 
@@ -19,22 +20,6 @@ namespace {
 const char kHelpText[] =
     "Welcome to the Tesk 2006 Course work\n"
     "\tPress x,X,q, or Q to exit\n";
-
-// Runs `action` with standard output sent to a file, and returns what it wrote.
-template <typename Action>
-std::string capturedStdout(Action action) {
-    TempDir dir;
-    const std::string path = dir.path + "/out";
-    std::fflush(stdout);
-    const int saved = dup(1);
-    std::FILE* file = std::freopen(path.c_str(), "w", stdout);
-    EXPECT_NE(file, nullptr);
-    action();
-    std::fflush(stdout);
-    dup2(saved, 1);
-    close(saved);
-    return readFile(path);
-}
 
 bool sameState(const ViewerState& a, const ViewerState& b) {
     return std::equal(a.lightPosition, a.lightPosition + 4, b.lightPosition) &&
@@ -289,22 +274,7 @@ TEST_F(Viewer, ReshapeSetsTheViewportAndTheSameProjectionWhateverTheShape) {
     glGetDoublev(GL_PROJECTION_MATRIX, expected.data());
 
     for (auto [width, height] : {std::pair{400, 400}, std::pair{800, 400}, std::pair{1, 1}}) {
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glTranslatef(3.0f, 4.0f, 5.0f);  // whatever was there before is replaced
-        reshape(width, height);
-        GLint matrixMode = 0;
-        glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
-        EXPECT_EQ(matrixMode, GL_MODELVIEW);
-        GLint viewport[4];
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        EXPECT_EQ(viewport[0], 0);
-        EXPECT_EQ(viewport[1], 0);
-        EXPECT_EQ(viewport[2], width);
-        EXPECT_EQ(viewport[3], height);
-        std::array<GLdouble, 16> actual{};
-        glGetDoublev(GL_PROJECTION_MATRIX, actual.data());
-        EXPECT_EQ(actual, expected) << width << " x " << height;
+        expectReshapeSets(reshape, width, height, expected.data());
     }
 }
 

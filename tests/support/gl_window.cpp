@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include <gtest/gtest.h>
+
 #include <GL/freeglut.h>
 
 namespace {
@@ -67,4 +69,25 @@ bool near(const Rgb& actual, const Rgb& expected, int tolerance) {
         }
     }
     return true;
+}
+
+void expectReshapeSets(void (*reshape)(int, int), int width, int height, const double* projection) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glTranslatef(3.0f, 4.0f, 5.0f);  // whatever was there before is replaced
+    reshape(width, height);
+    GLint matrixMode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &matrixMode);
+    EXPECT_EQ(matrixMode, GL_MODELVIEW);
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[0], 0);
+    EXPECT_EQ(viewport[1], 0);
+    EXPECT_EQ(viewport[2], width);
+    EXPECT_EQ(viewport[3], height);
+    GLdouble actual[16];
+    glGetDoublev(GL_PROJECTION_MATRIX, actual);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(actual[i], projection[i]) << "element " << i << ", " << width << " x " << height;
+    }
 }

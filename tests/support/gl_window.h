@@ -18,3 +18,7 @@ Rgb readFramePixel(int x, int y);
 
 // True if every channel is within `tolerance` of the expected value.
 bool near(const Rgb& actual, const Rgb& expected, int tolerance);
+
+// Checks what a reshape callback leaves for a window of this size: the viewport, the
+// modelview matrix selected, and `projection` on the projection stack, replacing what was there.
+void expectReshapeSets(void (*reshape)(int, int), int width, int height, const double* projection);
