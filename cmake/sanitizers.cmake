@@ -1,0 +1,14 @@
+# Sanitizer build only: every executable keeps the shared libraries it loads until the process
+# ends (tests/sanitizers/keep_modules.cpp), so that leak reports from the GL driver name it and
+# tests/sanitizers/lsan.supp can suppress them by library. Included last, when all targets exist.
+foreach(_dir ${PROJECT_SOURCE_DIR} ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/tools)
+  get_property(_targets DIRECTORY ${_dir} PROPERTY BUILDSYSTEM_TARGETS)
+  foreach(_target ${_targets})
+    get_target_property(_type ${_target} TYPE)
+    if(_type STREQUAL "EXECUTABLE")
+      target_sources(${_target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/sanitizers/keep_modules.cpp)
+      # Exported, so that the libraries' own calls bind to it.
+      target_link_options(${_target} PRIVATE LINKER:--export-dynamic-symbol=dlclose)
+    endif()
+  endforeach()
+endforeach()
