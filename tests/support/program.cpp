@@ -115,6 +115,34 @@ int Program::waitExit(double seconds) {
     return running() ? -1 : status_;
 }
 
+namespace {
+
+bool allOneColour(const Screenshot& shot) {
+    for (std::size_t i = 3; i < shot.rgb.size(); ++i) {
+        if (shot.rgb[i] != shot.rgb[i % 3]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The window is mapped before the program has loaded its textures and drawn (slowly so under
+// the sanitizers or valgrind). Both programs show land in their first frame, so a window of
+// one plain colour has not been drawn yet.
+template <typename TimePoint>
+void waitForFirstFrame(const std::string& window, TimePoint end) {
+    while (std::chrono::steady_clock::now() < end) {
+        const Screenshot shot = grabWindow(window);
+        if (shot.width > 0 && !allOneColour(shot)) {
+            sleepSeconds(0.1);
+            return;
+        }
+        sleepSeconds(0.05);
+    }
+}
+
+}  // namespace
+
 std::string Program::waitForWindow(const std::string& title, double seconds) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
     while (std::chrono::steady_clock::now() < end && running()) {
@@ -122,9 +150,8 @@ std::string Program::waitForWindow(const std::string& title, double seconds) {
             runCommand("xdotool search --onlyvisible --pid " + std::to_string(pid_) + " --name '^" +
                        title + "$' 2>/dev/null");
         if (found.status == 0 && !found.output.empty()) {
-            std::string id = found.output.substr(0, found.output.find('\n'));
-            // The first frame follows the map; give it a moment to land.
-            sleepSeconds(0.3);
+            const std::string id = found.output.substr(0, found.output.find('\n'));
+            waitForFirstFrame(id, end);
             return id;
         }
         sleepSeconds(0.05);
@@ -221,6 +248,9 @@ Screenshot grabWindow(const std::string& windowId) {
 }
 
 Rgb Screenshot::at(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width || y >= height) {
+        return {-1, -1, -1};  // off the picture, or no picture: matches no colour
+    }
     const unsigned char* p = &rgb[(std::size_t(y) * width + x) * 3];
     return {p[0], p[1], p[2]};
 }
