@@ -272,16 +272,6 @@ TEST_F(Texture, OnePixelLongerFileGivesTheSameTextureAsTheExactOne) {
     EXPECT_EQ(texelsOf(b), exact);
 }
 
-// Runs createTextures with `dir` as the working directory, as the program does.
-SceneImages createTexturesIn(const std::string& dir) {
-    char previous[4096];
-    EXPECT_NE(getcwd(previous, sizeof previous), nullptr);
-    EXPECT_EQ(chdir(dir.c_str()), 0);
-    SceneImages images = createTextures();
-    EXPECT_EQ(chdir(previous), 0);
-    return images;
-}
-
 // A solid colour of its own per file, so that a texture made from the wrong file shows.
 Bytes solid(int width, int height, unsigned char r, unsigned char g, unsigned char b) {
     Bytes bytes;

@@ -285,18 +285,6 @@ bool tokenFits(GLenum token, int primitive) {
     }
 }
 
-GLuint primitivesGenerated(const std::function<void()>& draw) {
-    GLuint query = 0;
-    glGenQueries(1, &query);
-    glBeginQuery(GL_PRIMITIVES_GENERATED, query);
-    draw();
-    glEndQuery(GL_PRIMITIVES_GENERATED);
-    GLuint count = 0;
-    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &count);
-    glDeleteQueries(1, &query);
-    return count;
-}
-
 // The crown offset of 0.45 turned by `size` x 7 degrees about (1, 1, 1), in the tree's frame.
 Vec3 tiltedCrownOffset(double size) {
     const double angle = size * 7.0 * kPi / 180.0;
@@ -574,13 +562,9 @@ class InitialView : public ::testing::Test {
   protected:
     void SetUp() override {
         setUpQuelmireGl();
-        char previous[4096];
-        ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-        ASSERT_EQ(chdir(DATA_DIR), 0);
-        const bool built = access("wood.raw", R_OK) == 0 && access("grass.raw", R_OK) == 0;
-        images_ = createTextures();
-        ASSERT_EQ(chdir(previous), 0);
-        ASSERT_TRUE(built) << "the scene textures are not in " << DATA_DIR;
+        const std::string data = DATA_DIR;
+        ASSERT_EQ(access((data + "/wood.raw").c_str(), R_OK), 0) << "no scene textures in " << data;
+        images_ = createTexturesIn(data);
         display();
         GLdouble m[16];
         glGetDoublev(GL_MODELVIEW_MATRIX, m);

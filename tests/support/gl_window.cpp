@@ -1,3 +1,4 @@
+#define GL_GLEXT_PROTOTYPES  // query objects
 #include "tests/support/gl_window.h"
 
 #include <cstdlib>
@@ -90,4 +91,16 @@ void expectReshapeSets(void (*reshape)(int, int), int width, int height, const d
     for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(actual[i], projection[i]) << "element " << i << ", " << width << " x " << height;
     }
+}
+
+unsigned primitivesGenerated(const std::function<void()>& draw) {
+    GLuint query = 0;
+    glGenQueries(1, &query);
+    glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+    draw();
+    glEndQuery(GL_PRIMITIVES_GENERATED);
+    GLuint count = 0;
+    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &count);
+    glDeleteQueries(1, &query);
+    return count;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 // Creates the one test window (RGB, double-buffered, depth) the first time; later calls only
 // make it current and set its size. Events are processed until the window is mapped.
@@ -22,3 +23,6 @@ bool near(const Rgb& actual, const Rgb& expected, int tolerance);
 // Checks what a reshape callback leaves for a window of this size: the viewport, the
 // modelview matrix selected, and `projection` on the projection stack, replacing what was there.
 void expectReshapeSets(void (*reshape)(int, int), int width, int height, const double* projection);
+
+// How many primitives a draw produced, as the GL counts them (a primitives-generated query).
+unsigned primitivesGenerated(const std::function<void()>& draw);

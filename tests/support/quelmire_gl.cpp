@@ -1,6 +1,8 @@
 #include "tests/support/quelmire_gl.h"
 
 #include <GL/glu.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 void setUpQuelmireGl() {
     ensureGlWindow(kWindowWidth, kWindowHeight);
@@ -31,4 +33,13 @@ std::array<float, 4> materialOf(GLenum face, GLenum what) {
     std::array<float, 4> value{};
     glGetMaterialfv(face, what, value.data());
     return value;
+}
+
+SceneImages createTexturesIn(const std::string& dir) {
+    char previous[4096];
+    EXPECT_NE(getcwd(previous, sizeof previous), nullptr);
+    EXPECT_EQ(chdir(dir.c_str()), 0);
+    SceneImages images = createTextures();
+    EXPECT_EQ(chdir(previous), 0);
+    return images;
 }

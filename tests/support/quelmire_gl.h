@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "app/app.h"
 #include "tests/support/gl_window.h"
@@ -16,3 +17,6 @@ std::array<double, 3> projectScenePoint(double x, double y, double z);
 
 // Reads a state vector of four floats, such as a material colour.
 std::array<float, 4> materialOf(GLenum face, GLenum what);
+
+// Runs createTextures with `dir` as the working directory, as the program does.
+SceneImages createTexturesIn(const std::string& dir);
