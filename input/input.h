@@ -17,7 +17,7 @@ void renderModeMenu(int value);
 // starts a zoom (shift alone), a pan (ctrl alone) or a turn (anything else).
 void pressButton(int button, int state, int x, int y, int modifiers);
 
-// Every key command but quit and help; unknown keys do nothing. True if the key was a command.
+// Every key command but quit; unknown keys do nothing. True if the key was a command.
 bool applyKey(unsigned char key);
 bool isQuitKey(unsigned char key);
 
