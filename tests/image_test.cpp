@@ -230,9 +230,8 @@ TEST_F(Texture, TexelsEqualTheFileBytesWithTexelZeroFromTheFirstThree) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(Texture, FiltersAreLinearWrapRepeatsAndThereAreNoMipmaps) {
-    GLuint texture = 0;
-    const auto image = makeTexture(texture, path("missing.raw").c_str(), 256, 256);
+// The bound texture filters linearly and repeats in s and t.
+void expectLinearAndRepeating() {
     GLint value = 0;
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &value);
     EXPECT_EQ(value, GL_LINEAR);
@@ -242,6 +241,13 @@ TEST_F(Texture, FiltersAreLinearWrapRepeatsAndThereAreNoMipmaps) {
     EXPECT_EQ(value, GL_REPEAT);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &value);
     EXPECT_EQ(value, GL_REPEAT);
+}
+
+TEST_F(Texture, FiltersAreLinearWrapRepeatsAndThereAreNoMipmaps) {
+    GLuint texture = 0;
+    const auto image = makeTexture(texture, path("missing.raw").c_str(), 256, 256);
+    GLint value = 0;
+    expectLinearAndRepeating();
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 1, GL_TEXTURE_WIDTH, &value);
     EXPECT_EQ(value, 0) << "no second level";
 }
@@ -325,14 +331,7 @@ TEST_F(Texture, StartUpMakesWoodSignsAndGrassInOrderFromTheirFiles) {
         EXPECT_EQ(value, e.side);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &value);
         EXPECT_EQ(value, e.side);
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &value);
-        EXPECT_EQ(value, GL_LINEAR);
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &value);
-        EXPECT_EQ(value, GL_LINEAR);
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &value);
-        EXPECT_EQ(value, GL_REPEAT);
-        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &value);
-        EXPECT_EQ(value, GL_REPEAT);
+        expectLinearAndRepeating();
         EXPECT_EQ(boundTexels(), e.bytes);
         ASSERT_NE(e.image, nullptr);
         EXPECT_EQ(e.image->width, e.side);
