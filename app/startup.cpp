@@ -1,3 +1,5 @@
+#include <cstddef>
+
 #include <GL/glut.h>
 
 #include "anim/anim.h"
@@ -47,22 +49,23 @@ void startTimers() {
     scheduleSunTick();
 }
 
+template <std::size_t N>
+void addEntries(const MenuEntry (&entries)[N]) {
+    for (const MenuEntry& entry : entries) {
+        glutAddMenuEntry(entry.label, entry.value);
+    }
+}
+
 void buildMenus() {
     const int resetSubmenu = glutCreateMenu(resetMenu);
-    glutAddMenuEntry("Reset Zoom", kMenuResetZoom);
-    glutAddMenuEntry("Reset Rotation", kMenuResetRotation);
-    glutAddMenuEntry("Reset Move", kMenuResetMove);
+    addEntries(kResetMenuEntries);
     const int renderSubmenu = glutCreateMenu(renderModeMenu);
-    glutAddMenuEntry("Filled", kMenuFilled);
-    glutAddMenuEntry("Lines", kMenuLines);
-    glutAddMenuEntry("Points", kMenuPoints);
+    addEntries(kRenderModeMenuEntries);
     glutCreateMenu(mainMenu);
-    glutAddMenuEntry("Toggle Light (Sun/Fixed)", kMenuToggleLight);
-    glutAddMenuEntry("Toggle Fog", kMenuToggleFog);
-    glutAddSubMenu("Reset", resetSubmenu);
-    glutAddSubMenu("Change Render Mode", renderSubmenu);
-    glutAddMenuEntry("Help", kMenuHelp);
-    glutAddMenuEntry("Quit", kMenuQuit);
+    addEntries(kMainMenuEntriesAbove);
+    glutAddSubMenu(kResetSubmenuLabel, resetSubmenu);
+    glutAddSubMenu(kRenderModeSubmenuLabel, renderSubmenu);
+    addEntries(kMainMenuEntriesBelow);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 

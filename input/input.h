@@ -33,3 +33,30 @@ void toggleFog();
 enum MainMenuValue { kMenuToggleLight = 1, kMenuToggleFog = 2, kMenuHelp = 3, kMenuQuit = 4 };
 enum ResetMenuValue { kMenuResetZoom = 1, kMenuResetRotation = 2, kMenuResetMove = 3 };
 enum RenderMenuValue { kMenuFilled = 1, kMenuLines = 2, kMenuPoints = 3 };
+
+// The pop-up menus as the user sees them, top to bottom. The top level holds the two submenus
+// between its second and third entries.
+struct MenuEntry {
+    const char* label;
+    int value;
+};
+inline constexpr MenuEntry kResetMenuEntries[] = {
+    {"Reset Zoom", kMenuResetZoom},
+    {"Reset Rotation", kMenuResetRotation},
+    {"Reset Move", kMenuResetMove},
+};
+inline constexpr MenuEntry kRenderModeMenuEntries[] = {
+    {"Filled", kMenuFilled},
+    {"Lines", kMenuLines},
+    {"Points", kMenuPoints},
+};
+inline constexpr MenuEntry kMainMenuEntriesAbove[] = {
+    {"Toggle Light (Sun/Fixed)", kMenuToggleLight},
+    {"Toggle Fog", kMenuToggleFog},
+};
+inline constexpr const char* kResetSubmenuLabel = "Reset";
+inline constexpr const char* kRenderModeSubmenuLabel = "Change Render Mode";
+inline constexpr MenuEntry kMainMenuEntriesBelow[] = {
+    {"Help", kMenuHelp},
+    {"Quit", kMenuQuit},
+};

@@ -52,10 +52,11 @@ void idle() {
 }
 
 void printHelp() {
-    std::fputs("Welcome to the Tesk 2006 Course work\n", stdout);
-    std::fflush(stdout);
-    std::fputs("\tPress x,X,q, or Q to exit\n", stdout);
-    std::fflush(stdout);
+    for (const char* line : kViewerHelpLines) {
+        std::fputs(line, stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
 }
 
 void keyboard(unsigned char key, int, int) {

@@ -13,10 +13,9 @@ void registerViewerCallbacks() {
 
 void buildViewerMenu() {
     glutCreateMenu(mainMenu);
-    glutAddMenuEntry("Toggle Land", kViewerToggleLand);
-    glutAddMenuEntry("Toggle Duck", kViewerToggleDuck);
-    glutAddMenuEntry("Help", kViewerHelp);
-    glutAddMenuEntry("Quit", kViewerQuit);
+    for (const ViewerMenuEntry& entry : kViewerMenuEntries) {
+        glutAddMenuEntry(entry.label, entry.value);
+    }
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 

@@ -50,3 +50,21 @@ enum ViewerMenuValue {
     kViewerHelp = 3,
     kViewerQuit = 4
 };
+
+// The one flat pop-up menu, top to bottom.
+struct ViewerMenuEntry {
+    const char* label;
+    int value;
+};
+inline constexpr ViewerMenuEntry kViewerMenuEntries[] = {
+    {"Toggle Land", kViewerToggleLand},
+    {"Toggle Duck", kViewerToggleDuck},
+    {"Help", kViewerHelp},
+    {"Quit", kViewerQuit},
+};
+
+// The two help lines; printHelp ends each with a newline.
+inline constexpr const char* kViewerHelpLines[] = {
+    "Welcome to the Tesk 2006 Course work",
+    "\tPress x,X,q, or Q to exit",
+};
