@@ -38,7 +38,9 @@ std::unique_ptr<kelImage> makeTexture(GLuint& texture, const char* file, int wid
 // value passes through.
 GLenum elementModeFor(int renderPrimitive);
 
-// Draw the meshes from their constant arrays as one indexed draw each. The land is drawn at
+// The shared forms of the mesh drawing, used by both programs: one indexed draw each from the
+// constant arrays, in the element mode the caller gives. Brindlefen passes GL_TRIANGLES;
+// Quelmire calls them through its no-argument forms in render/render.h. The land is drawn at
 // the origin with whatever texture is bound; the duck scaled by 200, with GL_NORMALIZE left on.
 void drawLand(GLenum mode);
 void drawDuck(GLenum mode);

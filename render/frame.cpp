@@ -15,17 +15,35 @@ constexpr int kSunSlices = 25;
 constexpr int kSunStacks = 25;
 constexpr float kFixedSunHeight = 800.0f;
 
+// The duck group: one big duck and, in a smaller frame turned to face it, two little ones.
+constexpr float kDuckGroupX = -22.5f;
+constexpr float kDuckGroupY = -1.0f;
+constexpr float kDuckGroupZ = 12.5f;
+constexpr float kDuckGroupTilt = 90.0f;  // about x: the model's -z top becomes the scene's +y
+constexpr float kDuckGroupScale = 0.02f;
+constexpr float kSmallDuckScale = 0.6f;
+constexpr float kSmallDuckX = 10.0f;
+constexpr float kSmallDuckY = 30.0f;
+constexpr float kSmallDuckZ = 8.0f;
+constexpr float kSmallDuckTurn = 180.0f;  // about z
+constexpr float kThirdDuckX = 20.0f;
+
 void clearSky() {
     const Rgba c = clearColour();
     glClearColor(c.r, c.g, c.b, c.a);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
+// Lighting needs unit normals under the scaled trees and ducks. Set every frame, so that a
+// frame does not depend on what came before it.
+void setFrameState() {
+    glEnable(GL_NORMALIZE);
+    glShadeModel(GL_SMOOTH);
+}
+
 // The camera stays on the modelview matrix after the frame: the sun tick places the light
 // through it between frames.
 void applyCamera() {
-    glEnable(GL_NORMALIZE);
-    glShadeModel(GL_SMOOTH);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(scene.moveX, scene.moveY, scene.zoom - kEyeDistance);
@@ -34,7 +52,6 @@ void applyCamera() {
 }
 
 void drawGrassLand() {
-    glEnable(GL_TEXTURE_2D);
     glBindTexture(GL_TEXTURE_2D, scene.grassTexture);
     drawLand();
 }
@@ -55,23 +72,25 @@ void drawDuckAt(float angle, float x, float offset) {
     glPopMatrix();
 }
 
-// One big duck and, in a smaller frame turned to face it, two little ones.
+// The duck material holds for all three ducks; the smaller frame nests in the group's. The
+// attribute and matrix stacks are separate, so the material is restored first, then the frames
+// from the inside out.
 void drawDucks() {
     glPushMatrix();
-    glTranslatef(-22.5f, -1.0f, 12.5f);
-    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
-    glScalef(0.02f, 0.02f, 0.02f);
+    glTranslatef(kDuckGroupX, kDuckGroupY, kDuckGroupZ);
+    glRotatef(kDuckGroupTilt, 1.0f, 0.0f, 0.0f);
+    glScalef(kDuckGroupScale, kDuckGroupScale, kDuckGroupScale);
     glPushAttrib(GL_LIGHTING_BIT);
     setMaterial(duckAmbient, duckDiffuse, duckSpecular, kDuckShininess);
     drawDuckAt(scene.duckAngles[0], 0.0f, scene.duckOffsets[0]);
     glPushMatrix();
-    glScalef(0.6f, 0.6f, 0.6f);
-    glTranslatef(10.0f, 30.0f, 8.0f);
-    glRotatef(180.0f, 0.0f, 0.0f, 1.0f);
+    glScalef(kSmallDuckScale, kSmallDuckScale, kSmallDuckScale);
+    glTranslatef(kSmallDuckX, kSmallDuckY, kSmallDuckZ);
+    glRotatef(kSmallDuckTurn, 0.0f, 0.0f, 1.0f);
     drawDuckAt(scene.duckAngles[1], 0.0f, scene.duckOffsets[1]);
-    drawDuckAt(scene.duckAngles[2], 20.0f, scene.duckOffsets[2]);
-    glPopMatrix();
+    drawDuckAt(scene.duckAngles[2], kThirdDuckX, scene.duckOffsets[2]);
     glPopAttrib();
+    glPopMatrix();
     glPopMatrix();
 }
 
@@ -120,7 +139,10 @@ Rgba clearColour() {
 
 void display() {
     clearSky();
+    setFrameState();
     applyCamera();
+    // Textured: the land and the props. The ducks, the sun and the water are plain colours.
+    glEnable(GL_TEXTURE_2D);
     drawGrassLand();
     drawProps();
     glDisable(GL_TEXTURE_2D);

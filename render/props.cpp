@@ -61,12 +61,10 @@ void drawTrunk() {
     glPopMatrix();
 }
 
-void drawTree(float size, float x, float z) {
-    glPushMatrix();
-    glTranslatef(x - kTreeShift, size, z);
-    glScalef(size, size, size);
-    glBindTexture(GL_TEXTURE_2D, scene.woodTexture);
-    drawTrunk();
+namespace {
+
+// The grass-textured ball on top of a trunk, tilted more on bigger trees.
+void drawCrown(float size) {
     glPushMatrix();
     glRotatef(size * kCrownTiltPerSize, 1.0f, 1.0f, 1.0f);
     glBindTexture(GL_TEXTURE_2D, scene.grassTexture);
@@ -75,6 +73,17 @@ void drawTree(float size, float x, float z) {
     gluSphere(quadric, kCrownRadius, kCrownSlices, kCrownStacks);
     glPopMatrix();
     glPopMatrix();
+}
+
+}  // namespace
+
+void drawTree(float size, float x, float z) {
+    glPushMatrix();
+    glTranslatef(x - kTreeShift, size, z);
+    glScalef(size, size, size);
+    glBindTexture(GL_TEXTURE_2D, scene.woodTexture);
+    drawTrunk();
+    drawCrown(size);
     glPopMatrix();
 }
 

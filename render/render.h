@@ -9,7 +9,8 @@ void display();
 // The pond surface under the current matrix and material, in the current render primitive.
 void drawWater();
 
-// The meshes in the current render mode.
+// Quelmire's forms of the mesh drawing: the land and the duck in the scene's current render
+// mode. They pass its element mode on to assets' drawLand(GLenum) and drawDuck(GLenum).
 void drawLand();
 void drawDuck();
 
