@@ -7,6 +7,7 @@
 #include <GL/freeglut.h>
 
 #include "assets/assets.h"
+#include "tools/picture_window.h"
 #include "tools/png_write.h"
 
 namespace {
@@ -15,8 +16,6 @@ constexpr int kSize = 600;
 constexpr float kLandColour[4] = {0.45f, 0.62f, 0.30f, 1.0f};
 constexpr float kDuckColour[4] = {0.95f, 0.75f, 0.10f, 1.0f};
 constexpr float kSkyColour[4] = {0.55f, 0.70f, 0.90f, 1.0f};
-
-void drawNothing() {}
 
 bool savePicture(const std::string& path) {
     std::vector<unsigned char> rgb(kSize * kSize * 3);
@@ -84,19 +83,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(kSize, kSize);
-    glutInit(&argc, argv);
-    glutCreateWindow("meshshot");
-    glutDisplayFunc(drawNothing);
-    for (int i = 0; i < 5; ++i) {
-        glutMainLoopEvent();
-    }
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
-    glShadeModel(GL_SMOOTH);
-    glEnable(GL_NORMALIZE);
+    openPictureWindow(argc, argv, kSize, "meshshot");
     renderLand(dir + "/land.png");
     renderDuck(dir + "/duck.png");
     return 0;

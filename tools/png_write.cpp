@@ -4,9 +4,11 @@
 
 #include <cstdio>
 
-bool writePng(const std::string& path, int width, int height, const unsigned char* rgb,
-              bool flipRows) {
-    if (width <= 0 || height <= 0 || rgb == nullptr) {
+namespace {
+
+bool writePixels(const std::string& path, int width, int height, const unsigned char* pixels,
+                 bool flipRows, int colourType, int channels) {
+    if (width <= 0 || height <= 0 || pixels == nullptr) {
         return false;
     }
     FILE* file = std::fopen(path.c_str(), "wb");
@@ -28,15 +30,27 @@ bool writePng(const std::string& path, int width, int height, const unsigned cha
     }
     png_init_io(png, file);
     png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                 PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 colourType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
-    const size_t rowBytes = static_cast<size_t>(width) * 3;
+    const size_t rowBytes = static_cast<size_t>(width) * static_cast<size_t>(channels);
     for (int y = 0; y < height; ++y) {
         const int source = flipRows ? height - 1 - y : y;
-        png_write_row(png, rgb + rowBytes * static_cast<size_t>(source));
+        png_write_row(png, pixels + rowBytes * static_cast<size_t>(source));
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return std::fclose(file) == 0;
+}
+
+}  // namespace
+
+bool writePng(const std::string& path, int width, int height, const unsigned char* rgb,
+              bool flipRows) {
+    return writePixels(path, width, height, rgb, flipRows, PNG_COLOR_TYPE_RGB, 3);
+}
+
+bool writePngRgba(const std::string& path, int width, int height, const unsigned char* rgba,
+                  bool flipRows) {
+    return writePixels(path, width, height, rgba, flipRows, PNG_COLOR_TYPE_RGBA, 4);
 }

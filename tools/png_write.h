@@ -1,4 +1,4 @@
-// A small PNG writer for the texture previews and screenshot conversion.
+// A small PNG writer for the texture previews, screenshot conversion and the desktop icons.
 #pragma once
 
 #include <string>
@@ -8,3 +8,7 @@
 // Returns false if the file cannot be written; nothing is printed.
 bool writePng(const std::string& path, int width, int height, const unsigned char* rgb,
               bool flipRows = false);
+
+// The same for 8-bit RGBA, rows of width * 4 bytes: pictures with a transparent background.
+bool writePngRgba(const std::string& path, int width, int height, const unsigned char* rgba,
+                  bool flipRows = false);
