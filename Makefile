@@ -56,3 +56,9 @@ bench: build
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
+
+# The Debian package, $(BUILD)/quelmire_VERSION_amd64.deb, made by CPack from the normal build
+# (cmake/package.cmake).
+.PHONY: package
+package: build
+	cd $(BUILD) && cpack

@@ -1,8 +1,8 @@
-# `cmake --install` puts the programs in libexec, their textures in share, and a launcher for
-# each in bin that starts the program in the texture folder, from any working directory.
-include(GNUInstallDirs)
-set(QUELMIRE_INSTALL_PROGRAMS ${CMAKE_INSTALL_LIBEXECDIR}/quelmire)
-set(QUELMIRE_INSTALL_DATA ${CMAKE_INSTALL_DATADIR}/quelmire)
+# `cmake --install` (and the Debian package, cmake/package.cmake) puts the programs in libexec,
+# their textures in share, and a launcher for each in bin that starts the program in the texture
+# folder, from any working directory; then the desktop entries, icons and manual pages where
+# desktops and man look for them.
+include(${CMAKE_CURRENT_LIST_DIR}/layout.cmake)
 
 install(TARGETS quelmire brindlefen RUNTIME DESTINATION ${QUELMIRE_INSTALL_PROGRAMS})
 install(FILES ${QUELMIRE_DATA_DIR}/wood.raw ${QUELMIRE_DATA_DIR}/sign1.raw
@@ -17,3 +17,16 @@ foreach(LAUNCHER_PROGRAM quelmire brindlefen)
   install(PROGRAMS ${CMAKE_BINARY_DIR}/launchers/${LAUNCHER_PROGRAM}
           DESTINATION ${CMAKE_INSTALL_BINDIR})
 endforeach()
+
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/quelmire.desktop
+              ${PROJECT_SOURCE_DIR}/packaging/brindlefen.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(size ${QUELMIRE_ICON_SIZES})
+  install(FILES ${QUELMIRE_DESKTOP_DIR}/icons/${size}x${size}/apps/quelmire.png
+                ${QUELMIRE_DESKTOP_DIR}/icons/${size}x${size}/apps/brindlefen.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES ${QUELMIRE_DESKTOP_DIR}/man/quelmire.6.gz ${QUELMIRE_DESKTOP_DIR}/man/brindlefen.6.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${QUELMIRE_DESKTOP_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quelmire)

@@ -1,0 +1,367 @@
+// The Debian package, made by cpack from this build into a temporary folder and unpacked with
+// dpkg-deb into a temporary root: its name and Depends, what it holds, what lintian,
+// desktop-file-validate and man make of it, and both launchers from the unpacked tree showing
+// their first frame.
+#include <cctype>
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "app/app.h"
+#include "input/input.h"
+#include "tests/support/program.h"
+#include "viewer/viewer.h"
+
+namespace {
+
+const char* const kPrograms[] = {"quelmire", "brindlefen"};
+const char* const kTextures[] = {"wood.raw", "sign1.raw", "sign2.raw", "grass.raw"};
+const int kIconSizes[] = {48, 128, 256};
+
+std::string shellQuoted(const std::string& text) {
+    return "'" + text + "'";
+}
+
+std::string contents(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+bool isExecutable(const std::string& path) {
+    return access(path.c_str(), X_OK) == 0;
+}
+
+std::string canonical(const std::string& path) {
+    char resolved[4096];
+    return realpath(path.c_str(), resolved) != nullptr ? resolved : path;
+}
+
+// Runs of spaces and line breaks made one space, so that text compares however man wrapped it.
+std::string squeezed(const std::string& text) {
+    return std::regex_replace(text, std::regex(R"(\s+)"), " ");
+}
+
+// The project version the build was configured with.
+std::string projectVersion() {
+    std::smatch match;
+    const std::string cache = contents(std::string(BINARY_DIR) + "/CMakeCache.txt");
+    return std::regex_search(cache, match, std::regex(R"(CMAKE_PROJECT_VERSION:STATIC=(\S+))"))
+               ? match[1].str()
+               : "";
+}
+
+// Width and height from a PNG's header, or 0 x 0 if it is not a PNG with an alpha channel.
+std::pair<int, int> rgbaPngSize(const std::string& path) {
+    const std::string bytes = contents(path);
+    if (bytes.size() < 26 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0 || bytes[25] != 6) {
+        return {0, 0};
+    }
+    auto number = [&](std::size_t at) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+        }
+        return static_cast<int>(value);
+    };
+    return {number(16), number(20)};
+}
+
+// The page as man renders it for an 80-column terminal, squeezed.
+std::string renderedPage(const std::string& path) {
+    return squeezed(
+        runCommand("LC_ALL=C.UTF-8 MANWIDTH=80 man -l " + shellQuoted(path) + " 2>/dev/null")
+            .output);
+}
+
+// What a page says between two of its section headings.
+std::string section(const std::string& page, const std::string& from, const std::string& to) {
+    const auto start = page.find(" " + from + " ");
+    const auto end = page.find(" " + to + " ", start);
+    return start == std::string::npos || end == std::string::npos ? ""
+                                                                  : page.substr(start, end - start);
+}
+
+// A help line "Press x, X, q, or Q to exit" as the page's KEYS section renders it:
+// "x, X, q, Q Exit.". Lines that do not start with "Press" name no key.
+std::string renderedKeyEntry(std::string line) {
+    std::smatch match;
+    line = std::regex_replace(line, std::regex(R"(^\s+)"), "");
+    if (!std::regex_match(line, match, std::regex(R"(Press (.+?) (?:to|for) (.+))"))) {
+        return "";
+    }
+    std::vector<std::string> keys;
+    std::istringstream words(std::regex_replace(match[1].str(), std::regex(R"(,| or )"), " "));
+    std::string entry;
+    for (std::string key; words >> key;) {
+        if (key != "or") {
+            entry += (entry.empty() ? "" : ", ") + key;
+        }
+    }
+    std::string action = match[2].str();
+    action[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(action[0])));
+    return entry + " " + action + ".";
+}
+
+template <typename Entry, std::size_t N>
+std::string renderedMenu(const Entry (&entries)[N]) {
+    std::string text;
+    for (const Entry& entry : entries) {
+        text += std::string(text.empty() ? "" : " ") + "\u2022 " + entry.label;
+    }
+    return text;
+}
+
+// Share of black pixels in a rectangle. Land drawn without its texture is black (the image
+// buffers start zeroed), so textured land is the opposite.
+double shareOfBlack(const Screenshot& shot, int x0, int y0, int x1, int y1) {
+    return shareOfColour(shot, {0, 0, 0}, 3, x0, y0, x1, y1);
+}
+
+// The window once `drawn` holds of a grab of it, or the last grab at the deadline.
+template <typename Drawn>
+Screenshot grabOnceDrawn(const std::string& window, Drawn drawn) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    Screenshot shot = grabWindow(window);
+    while (!drawn(shot) && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        shot = grabWindow(window);
+    }
+    return shot;
+}
+
+// Makes the package once for all cases and unpacks it.
+class Package : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        out_ = new TempDir;
+        root_ = new TempDir;
+        deb_ = out_->path + "/quelmire_" + projectVersion() + "_amd64.deb";
+        cpack_ = new CommandResult(runCommand(
+            "cpack --config " + shellQuoted(std::string(BINARY_DIR) + "/CPackConfig.cmake") +
+            " -B " + shellQuoted(out_->path) + " 2>&1"));
+        unpack_ = new CommandResult(runCommand("dpkg-deb -x " + shellQuoted(deb_) + " " +
+                                               shellQuoted(root_->path) + " 2>&1"));
+    }
+    static void TearDownTestSuite() {
+        delete unpack_;
+        delete cpack_;
+        delete root_;
+        delete out_;
+    }
+    void SetUp() override {
+        ASSERT_EQ(cpack_->status, 0) << cpack_->output;
+        ASSERT_EQ(unpack_->status, 0) << deb_ << "\n" << unpack_->output << cpack_->output;
+    }
+
+    static std::string deb() { return deb_; }
+    static std::string root() { return root_->path; }
+    static std::string field(const std::string& name) {
+        const CommandResult result = runCommand("dpkg-deb -f " + shellQuoted(deb_) + " " + name);
+        return result.status == 0
+                   ? squeezed(result.output.substr(0, result.output.find_last_not_of('\n') + 1))
+                   : "";
+    }
+    static std::string page(const std::string& program) {
+        return root() + "/usr/share/man/man6/" + program + ".6.gz";
+    }
+
+    // The launcher started the program itself in the texture folder.
+    static void expectRunsInTextureFolder(const Program& program, const std::string& name) {
+        const std::string proc = "/proc/" + std::to_string(program.pid());
+        EXPECT_EQ(canonical(proc + "/exe"), canonical(root() + "/usr/libexec/quelmire/" + name));
+        EXPECT_EQ(canonical(proc + "/cwd"), canonical(root() + "/usr/share/quelmire"));
+    }
+
+    static void quitWithQ(Program& program, const std::string& window) {
+        ASSERT_TRUE(xdo("mousemove --window " + window + " 200 200"));
+        ASSERT_TRUE(xdo("key q"));
+        EXPECT_EQ(program.waitExit(20.0), 0) << program.stderrText();
+    }
+
+  private:
+    static TempDir* out_;
+    static TempDir* root_;
+    static std::string deb_;
+    static CommandResult* cpack_;
+    static CommandResult* unpack_;
+};
+
+TempDir* Package::out_ = nullptr;
+TempDir* Package::root_ = nullptr;
+std::string Package::deb_;
+CommandResult* Package::cpack_ = nullptr;
+CommandResult* Package::unpack_ = nullptr;
+
+TEST_F(Package, IsNamedAfterTheProjectVersionAndTheArchitecture) {
+    EXPECT_NE(projectVersion(), "");
+    EXPECT_EQ(field("Package"), "quelmire");
+    EXPECT_EQ(field("Version"), projectVersion());
+    EXPECT_EQ(field("Architecture"), "amd64");
+}
+
+// Worked out by dpkg-shlibdeps from the programs: only it writes the versioned C library.
+TEST_F(Package, DependsOnTheGlutAndGluRuntimeLibrariesThatTheProgramsLink) {
+    const std::string depends = field("Depends");
+    EXPECT_TRUE(std::regex_search(depends, std::regex(R"((^|, )(libglut[0-9.]+|freeglut3)\b)")))
+        << depends;
+    EXPECT_TRUE(std::regex_search(depends, std::regex(R"((^|, )libglu1-mesa\b)"))) << depends;
+    EXPECT_TRUE(std::regex_search(depends, std::regex(R"((^|, )libc6 \(>= [0-9.]+\))"))) << depends;
+}
+
+TEST_F(Package, HoldsTheProgramsTheirTexturesAndTheirLaunchers) {
+    for (const char* program : kPrograms) {
+        EXPECT_TRUE(isExecutable(root() + "/usr/bin/" + program)) << program;
+        EXPECT_TRUE(isExecutable(root() + "/usr/libexec/quelmire/" + program)) << program;
+    }
+    for (const char* texture : kTextures) {
+        const std::string packed = contents(root() + "/usr/share/quelmire/" + texture);
+        EXPECT_NE(packed, "") << texture;
+        EXPECT_EQ(packed, contents(std::string(DATA_DIR) + "/" + texture)) << texture;
+    }
+}
+
+TEST_F(Package, HoldsASquareIconOfEachSizeForEachProgram) {
+    for (const char* program : kPrograms) {
+        for (int size : kIconSizes) {
+            const std::string dir = std::to_string(size) + "x" + std::to_string(size);
+            const std::string icon =
+                root() + "/usr/share/icons/hicolor/" + dir + "/apps/" + program + ".png";
+            EXPECT_EQ(rgbaPngSize(icon), std::make_pair(size, size)) << icon;
+        }
+    }
+}
+
+// Every file lies under /usr and nothing runs at install or removal, so dpkg takes away all
+// that it put.
+TEST_F(Package, HasNoMaintainerScriptsAndNothingOutsideUsrSoRemovalLeavesNothing) {
+    const CommandResult control = runCommand("dpkg-deb --ctrl-tarfile " + shellQuoted(deb()) +
+                                             " | tar -t | grep -vx ./ | sort");
+    EXPECT_EQ(control.output, "./control\n./md5sums\n");
+    const CommandResult top = runCommand("ls -A " + shellQuoted(root()));
+    EXPECT_EQ(top.output, "usr\n");
+}
+
+TEST_F(Package, DesktopEntriesAreValidAndOpenTheLaunchersInATerminal) {
+    for (const std::string program : kPrograms) {
+        const std::string entry = root() + "/usr/share/applications/" + program + ".desktop";
+        const CommandResult check =
+            runCommand("desktop-file-validate " + shellQuoted(entry) + " 2>&1");
+        EXPECT_EQ(check.status, 0) << check.output;
+        EXPECT_EQ(check.output, "") << program;
+        const std::string text = contents(entry);
+        std::string name = program;
+        name[0] = static_cast<char>(std::toupper(name[0]));
+        EXPECT_NE(text.find("\nName=" + name + "\n"), std::string::npos) << text;
+        EXPECT_TRUE(std::regex_search(text, std::regex(R"(\nComment=[^\n]+\n)"))) << text;
+        EXPECT_NE(text.find("\nExec=" + program + "\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("\nIcon=" + program + "\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("\nTerminal=true\n"), std::string::npos) << text;
+        EXPECT_TRUE(std::regex_search(text, std::regex(R"(\nCategories=(.*;)?(Game|Graphics);)")))
+            << text;
+    }
+}
+
+// Warnings that lintian still gives must each be explained in the README's install section.
+TEST_F(Package, LintianFindsNoErrorsAndEveryWarningIsExplained) {
+    const CommandResult lintian =
+        runCommand("lintian --tag-display-limit 0 " + shellQuoted(deb()) + " 2>&1");
+    EXPECT_EQ(lintian.output.find("\nE: "), std::string::npos) << lintian.output;
+    EXPECT_NE(lintian.output.rfind("E: ", 0), 0u) << lintian.output;
+    const std::string readme = contents(std::string(SOURCE_DIR) + "/README.md");
+    std::smatch match;
+    const std::regex warning(R"(W: quelmire: (\S+))");
+    for (auto at = lintian.output.cbegin();
+         std::regex_search(at, lintian.output.cend(), match, warning); at = match[0].second) {
+        EXPECT_NE(readme.find(match[1].str()), std::string::npos) << match[1] << " unexplained";
+    }
+}
+
+TEST_F(Package, ManualPagesRenderWithoutWarnings) {
+    for (const char* program : kPrograms) {
+        const CommandResult man = runCommand("LC_ALL=C.UTF-8 MANWIDTH=80 man -l --warnings " +
+                                             shellQuoted(page(program)) + " 2>&1 >/dev/null");
+        EXPECT_EQ(man.status, 0) << program;
+        EXPECT_EQ(man.output, "") << program;
+        EXPECT_NE(renderedPage(page(program)).find(" NAME "), std::string::npos) << program;
+    }
+}
+
+TEST_F(Package, QuelmiresPageNamesEveryKeyOfItsHelpAndItsWholeMenu) {
+    const std::string text = renderedPage(page("quelmire"));
+    const std::string keys = section(text, "KEYS", "MENU");
+    for (const char* line : kHelpLines) {
+        EXPECT_NE(keys.find(renderedKeyEntry(line)), std::string::npos) << line << "\n" << keys;
+    }
+    const std::string menu =
+        renderedMenu(kMainMenuEntriesAbove) + " \u2022 " + kResetSubmenuLabel + " \u2192 " +
+        renderedMenu(kResetMenuEntries) + " \u2022 " + kRenderModeSubmenuLabel + " \u2192 " +
+        renderedMenu(kRenderModeMenuEntries) + " " + renderedMenu(kMainMenuEntriesBelow);
+    EXPECT_NE(section(text, "MENU", "FILES").find(menu), std::string::npos) << menu << "\n" << text;
+    for (const char* texture : kTextures) {
+        EXPECT_NE(section(text, "FILES", "SEE").find(texture), std::string::npos) << texture;
+    }
+    EXPECT_NE(text.find("/usr/share/quelmire"), std::string::npos) << text;
+}
+
+TEST_F(Package, BrindlefensPageNamesEveryKeyOfItsHelpAndItsWholeMenu) {
+    const std::string text = renderedPage(page("brindlefen"));
+    const std::string keys = section(text, "KEYS", "MENU");
+    EXPECT_NE(keys.find(" h, H "), std::string::npos) << keys;
+    for (const char* line : kViewerHelpLines) {
+        EXPECT_NE(keys.find(renderedKeyEntry(line)), std::string::npos) << line << "\n" << keys;
+    }
+    EXPECT_NE(section(text, "MENU", "FILES").find(renderedMenu(kViewerMenuEntries)),
+              std::string::npos)
+        << text;
+    EXPECT_NE(section(text, "FILES", "SEE").find("grass.raw"), std::string::npos) << text;
+    EXPECT_NE(text.find("/usr/share/quelmire"), std::string::npos) << text;
+}
+
+TEST_F(Package, QuelmiresLauncherFromTheUnpackedTreeShowsTexturedLand) {
+    Program quelmire(root() + "/usr/bin/quelmire", "/");
+    const std::string window = quelmire.waitForWindow(kWindowTitle);
+    ASSERT_FALSE(window.empty()) << quelmire.stderrText();
+    expectRunsInTextureFolder(quelmire, "quelmire");
+    // The band below the grove and the lower right corner beside the pond are land: black
+    // without its texture. The pond, lower left, is drawn untextured and tells a frame is there.
+    auto blackLand = [](const Screenshot& shot) {
+        return 0.5 *
+               (shareOfBlack(shot, 0, 370, 700, 430) + shareOfBlack(shot, 500, 620, 700, 700));
+    };
+    const Screenshot shot = grabOnceDrawn(window, [&](const Screenshot& s) {
+        return s.width == kWindowWidth && shareOfBlack(s, 50, 480, 250, 600) < 0.5 &&
+               blackLand(s) < 0.05;
+    });
+    ASSERT_EQ(shot.width, kWindowWidth);
+    EXPECT_LT(blackLand(shot), 0.05);
+    EXPECT_NE(quelmire.stdoutText(), "");  // the help text
+    quitWithQ(quelmire, window);
+}
+
+TEST_F(Package, BrindlefensLauncherFromTheUnpackedTreeShowsTheLand) {
+    Program brindlefen(root() + "/usr/bin/brindlefen", "/");
+    const std::string window = brindlefen.waitForWindow(kViewerTitle);
+    ASSERT_FALSE(window.empty()) << brindlefen.stderrText();
+    expectRunsInTextureFolder(brindlefen, "brindlefen");
+    // Seen edge-on, the lit land is a band across the middle, on black.
+    const Screenshot shot = grabOnceDrawn(window, [](const Screenshot& s) {
+        return s.width >= 380 && shareOfBlack(s, 20, 188, 380, 196) < 0.2;
+    });
+    ASSERT_GE(shot.width, 380);
+    EXPECT_LT(shareOfBlack(shot, 20, 188, 380, 196), 0.2);
+    EXPECT_GT(shareOfBlack(shot, 0, 0, shot.width, 150), 0.99);
+    quitWithQ(brindlefen, window);
+}
+
+}  // namespace
