@@ -1,11 +1,16 @@
 # The land and the duck live as OBJ files in assets/, made on purpose by meshgen (see the comment
-# at the top of tools/meshgen.cpp). At build time obj2cpp checks them and writes the constant
+# at the top of tools/meshgen/main.cpp). At build time obj2cpp checks them and writes the constant
 # arrays that assets/meshes.h declares; broken data fail the build. Included from
 # tools/CMakeLists.txt.
 
 set(_mesh_warnings -Wall -Wextra -Wpedantic)
 
-add_executable(meshgen ${PROJECT_SOURCE_DIR}/tools/meshgen.cpp)
+add_executable(meshgen
+    ${PROJECT_SOURCE_DIR}/tools/meshgen/main.cpp ${PROJECT_SOURCE_DIR}/tools/meshgen/geometry.cpp
+    ${PROJECT_SOURCE_DIR}/tools/meshgen/land.cpp ${PROJECT_SOURCE_DIR}/tools/meshgen/duck.cpp
+    ${PROJECT_SOURCE_DIR}/tools/meshgen/duck_surfaces.cpp
+    ${PROJECT_SOURCE_DIR}/tools/meshgen/duck_features.cpp)
+target_include_directories(meshgen PRIVATE ${PROJECT_SOURCE_DIR})
 target_compile_features(meshgen PRIVATE cxx_std_17)
 target_compile_options(meshgen PRIVATE ${_mesh_warnings})
 
