@@ -1,16 +1,16 @@
 # The front door: `make run` starts Quelmire, `make test` runs every test. Both install the
-# Debian packages they need first (as root), then configure and build in build/.
-BUILD ?= build
-# The same tree built with AddressSanitizer and UndefinedBehaviorSanitizer.
-SANITIZE_BUILD ?= build-asan
-JOBS ?= 2
+# Debian packages they need first (as root), then configure and build with the CMake presets
+# (CMakePresets.json): the normal build in build/, the sanitizer build in build-asan/.
+BUILD := build
 # Events per program for `make storm`; `make test` runs a short storm of its own.
 STORM_EVENTS ?= 10000
 
-PACKAGES := cmake make g++ pkg-config libgl-dev libgl1-mesa-dri libglu1-mesa-dev freeglut3-dev \
-            libgtest-dev libbenchmark-dev libpng-dev xvfb xdotool x11-apps x11-utils valgrind
+PACKAGES := cmake make g++ ninja-build ccache pkg-config libgl-dev libgl1-mesa-dri \
+            libglu1-mesa-dev freeglut3-dev libx11-dev libgtest-dev libpng-dev xvfb xdotool \
+            x11-apps x11-utils valgrind lintian desktop-file-utils man-db dpkg-dev file
+BENCH_PACKAGES := libbenchmark-dev
 
-.PHONY: all deps build run viewer test test-sanitized storm soak bench clean
+.PHONY: all deps build run viewer test storm soak bench clean
 
 all: build
 
@@ -18,30 +18,32 @@ deps:
 	@scripts/ensure-packages.sh $(PACKAGES)
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD) -j$(JOBS)
+	cmake --preset default
+	cmake --build --preset default
 
+# Without a display they save a screenshot instead, through xwd2png.
 run: build
-	scripts/run-program.sh $(BUILD) quelmire "Tesk Coursework 2006: Quelmire"
+	cmake --build --preset default --target xwd2png
+	scripts/run-program.sh $(BUILD) quelmire
 
 viewer: build
-	scripts/run-program.sh $(BUILD) brindlefen "Tesk Coursework 2006"
+	cmake --build --preset default --target xwd2png
+	scripts/run-program.sh $(BUILD) brindlefen
 
-test: build
-	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
-	$(MAKE) test-sanitized
+# Both builds side by side, each running the tests that catch most there (tests/CMakeLists.txt).
+test: deps
+	scripts/test.sh
 
-# Every test again, and the real programs that they start, under the sanitizers; any report
-# fails its test (the options and leak suppressions are set for CTest in tests/CMakeLists.txt).
-test-sanitized: deps
-	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELMIRE_SANITIZE=ON
-	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
-	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j$(JOBS)
-
-# The long random input storm: $(STORM_EVENTS) events against each program.
-storm: build
-	tests/with-xvfb.sh tests/storm/storm.sh quelmire $(BUILD)/bin/quelmire $(BUILD)/bin $(STORM_EVENTS)
-	tests/with-xvfb.sh tests/storm/storm.sh brindlefen $(BUILD)/bin/brindlefen $(BUILD)/bin $(STORM_EVENTS)
+# The long random input storm under the sanitizers: $(STORM_EVENTS) events against each program.
+storm: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize
+	for program in quelmire brindlefen; do \
+	    STORM_FACTS=build-asan/tests/storm_facts CLOSE_WINDOW=build-asan/tests/close-window \
+	    SKY_SHARE=build-asan/tests/sky_share \
+	    tests/with-xvfb.sh tests/storm/storm.sh $$program build-asan/bin/$$program \
+	        build-asan/bin $(STORM_EVENTS) || exit 1; \
+	done
 
 # Two sun cycles of Quelmire with occasional input: resident memory must grow by under 1 MB.
 soak: build
@@ -51,11 +53,14 @@ soak: build
 # on a private virtual display.
 BENCHES := quelmire_frame_bench viewer_frame_bench program_bench
 
-bench: build
+bench: deps
+	@scripts/ensure-packages.sh $(BENCH_PACKAGES)
+	cmake --preset default
+	cmake --build --preset default --target $(BENCHES)
 	@for b in $(BENCHES); do tests/with-xvfb.sh $(BUILD)/bench/$$b || exit 1; done
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) build-asan
 
 # The Debian package, $(BUILD)/quelmire_VERSION_amd64.deb, made by CPack from the normal build
 # (cmake/package.cmake).

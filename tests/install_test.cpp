@@ -3,12 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "tests/support/expected.h"
+#include "tests/support/paths.h"
 #include "tests/support/program.h"
 
 namespace {
-
-const char* const kQuelmireTitle = "Tesk Coursework 2006: Quelmire";
-const char* const kBrindlefenTitle = "Tesk Coursework 2006";
 
 bool isExecutable(const std::string& path) {
     return access(path.c_str(), X_OK) == 0;
@@ -37,33 +36,14 @@ double shareOfBlackLand(const Screenshot& shot) {
     return 0.5 * (shareOfBlack(shot, 0, 370, 700, 430) + shareOfBlack(shot, 500, 620, 700, 700));
 }
 
-// The window once a frame is on it, told by a region that the frame leaves mostly not black.
-// Start-up on a busy machine can take a while.
-Screenshot firstFrame(const std::string& window, int x0, int y0, int x1, int y1) {
-    Screenshot shot;
-    for (int i = 0; i < 100; ++i) {
-        shot = grabWindow(window);
-        if (shot.width >= x1 && shot.height >= y1 && shareOfBlack(shot, x0, y0, x1, y1) < 0.5) {
-            break;
-        }
-        sleepSeconds(0.1);
-    }
-    return shot;
-}
-
-// Quelmire's pond, lower left, is drawn untextured.
-Screenshot firstQuelmireFrame(const std::string& window) {
-    return firstFrame(window, 50, 480, 250, 600);
-}
-
 // Installs the build into a fresh prefix once for all cases; the installed launchers are then
 // started from a working directory that holds no textures at all.
 class Installed : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
         prefix_ = new TempDir;
-        install_ = new CommandResult(runCommand("cmake --install '" + std::string(BINARY_DIR) +
-                                                "' --prefix '" + prefix_->path + "' 2>&1"));
+        install_ = new CommandResult(runCommand("cmake --install '" + binaryDir() + "' --prefix '" +
+                                                prefix_->path + "' 2>&1"));
     }
     static void TearDownTestSuite() {
         delete install_;
@@ -104,16 +84,16 @@ TEST_F(Installed, PutsProgramsTexturesAndLaunchersInTheirFolders) {
     }
     for (const char* texture : {"wood.raw", "sign1.raw", "sign2.raw", "grass.raw"}) {
         const std::string installed = prefix() + "/share/quelmire/" + texture;
-        EXPECT_EQ(readFile(installed), readFile(std::string(DATA_DIR) + "/" + texture)) << texture;
+        EXPECT_EQ(readFile(installed), readFile(dataDir() + "/" + texture)) << texture;
     }
 }
 
 TEST_F(Installed, QuelmireStartsFromAnyDirectoryWithItsTexturesAndQuitsWithQ) {
     Program quelmire(prefix() + "/bin/quelmire", elsewhere_.path);
-    const std::string window = quelmire.waitForWindow(kQuelmireTitle);
+    const std::string window = quelmire.waitForWindow(expected::kQuelmireTitle);
     ASSERT_FALSE(window.empty()) << quelmire.stderrText();
     expectRunsInstalledInTextureFolder(quelmire, "quelmire");
-    const Screenshot shot = firstQuelmireFrame(window);
+    const Screenshot shot = grabWindow(window);
     ASSERT_EQ(shot.width, 700);
     // Land fills the band below the grove and the lower right, beside the pond.
     EXPECT_LT(shareOfBlackLand(shot), 0.05);
@@ -125,9 +105,9 @@ TEST_F(Installed, QuelmireStartsFromAnyDirectoryWithItsTexturesAndQuitsWithQ) {
 // there are no textures, draws the same land black.
 TEST_F(Installed, TheBareProgramFromADirectoryWithoutTexturesDrawsTheLandBlack) {
     Program quelmire(prefix() + "/libexec/quelmire/quelmire", elsewhere_.path);
-    const std::string window = quelmire.waitForWindow(kQuelmireTitle);
+    const std::string window = quelmire.waitForWindow(expected::kQuelmireTitle);
     ASSERT_FALSE(window.empty()) << quelmire.stderrText();
-    const Screenshot shot = firstQuelmireFrame(window);
+    const Screenshot shot = grabWindow(window);
     ASSERT_EQ(shot.width, 700);
     EXPECT_GT(shareOfBlackLand(shot), 0.95);
     quitWithQ(quelmire, window);
@@ -135,11 +115,11 @@ TEST_F(Installed, TheBareProgramFromADirectoryWithoutTexturesDrawsTheLandBlack) 
 
 TEST_F(Installed, BrindlefenStartsFromAnyDirectoryShowsTheLandAndQuitsWithQ) {
     Program brindlefen(prefix() + "/bin/brindlefen", elsewhere_.path);
-    const std::string window = brindlefen.waitForWindow(kBrindlefenTitle);
+    const std::string window = brindlefen.waitForWindow(expected::kBrindlefenTitle);
     ASSERT_FALSE(window.empty()) << brindlefen.stderrText();
     expectRunsInstalledInTextureFolder(brindlefen, "brindlefen");
     // Seen edge-on, the lit land is a band across the middle, on black.
-    const Screenshot shot = firstFrame(window, 20, 188, 380, 196);
+    const Screenshot shot = grabWindow(window);
     ASSERT_GE(shot.width, 380);
     EXPECT_LT(shareOfBlack(shot, 20, 188, 380, 196), 0.2);
     EXPECT_GT(shareOfBlack(shot, 0, 0, shot.width, 150), 0.99);

@@ -9,6 +9,7 @@
 
 #include "anim/anim.h"
 #include "render/render.h"
+#include "tests/support/paths.h"
 #include "tests/support/quelmire_gl.h"
 
 namespace {
@@ -116,7 +117,7 @@ void showUnderTheFixedLight() {
 
 TEST(InitialView, TheLandIsGrassTexturedAndTheDucksFloatWhereTheFramePutsThem) {
     setUpQuelmireGl();
-    const SceneImages images = createTexturesIn(DATA_DIR);
+    const SceneImages images = createTexturesIn(dataDir());
     for (float& angle : scene.duckAngles) {
         angle = 0.0f;
     }

@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "render/render.h"
+#include "tests/support/paths.h"
 #include "tests/support/quelmire_gl.h"
 
 namespace {
@@ -562,7 +563,7 @@ class InitialView : public ::testing::Test {
   protected:
     void SetUp() override {
         setUpQuelmireGl();
-        const std::string data = DATA_DIR;
+        const std::string data = dataDir();
         ASSERT_EQ(access((data + "/wood.raw").c_str(), R_OK), 0) << "no scene textures in " << data;
         images_ = createTexturesIn(data);
         display();

@@ -267,14 +267,10 @@ TEST_F(Viewer, AMiddleButtonDuringALeftDragKeepsTheTurnGoingFromItsPoint) {
 // --- projection and GL state -----------------------------------------------------------------
 
 TEST_F(Viewer, ReshapeSetsTheViewportAndTheSameProjectionWhateverTheShape) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(30.0, 1.0, static_cast<double>(0.01f), 1e6);
-    std::array<GLdouble, 16> expected{};
-    glGetDoublev(GL_PROJECTION_MATRIX, expected.data());
-
+    // 30 degrees, aspect 1, near the single-precision 0.01 widened, far a million.
+    const Matrix expected = perspectiveMatrix(30.0, 1.0, 0.009999999776482582, 1e6);
     for (auto [width, height] : {std::pair{400, 400}, std::pair{800, 400}, std::pair{1, 1}}) {
-        expectReshapeSets(reshape, width, height, expected.data());
+        expectReshapeSets(reshape, width, height, expected);
     }
 }
 
@@ -282,17 +278,7 @@ TEST_F(Viewer, FrameLeavesTheEyeFiveHundredBackTurnedAboutXThenY) {
     viewer.rotationX = 25.0f;
     viewer.rotationY = -60.0f;
     display();
-    GLfloat actual[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, actual);
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, -500.0f);
-    glRotatef(25.0f, 1.0f, 0.0f, 0.0f);
-    glRotatef(-60.0f, 0.0f, 1.0f, 0.0f);
-    GLfloat expected[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, expected);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_FLOAT_EQ(actual[i], expected[i]) << "element " << i;
-    }
+    expectMatrix(GL_MODELVIEW_MATRIX, translateThenTurn({0.0, 0.0, -500.0}, 25.0, -60.0));
 }
 
 TEST_F(Viewer, OneWhiteLightAboveTheEyeStaysPutWhenTheSceneTurns) {

@@ -4,14 +4,18 @@
 #
 #   storm.sh quelmire|brindlefen PROGRAM DATA_DIR EVENTS [SEED]
 #
-# The events are split over one run per quit path (the keys q, Q, x, X, then the menu entry
-# "Quit"). A run sends keys from the whole keyboard (never a quit key, nor the lock keys, whose
-# state would outlive the run), left drags with every combination of shift, ctrl and alt,
-# middle-button clicks and drags, wheel clicks, menu picks other than "Quit" (and menus
-# dismissed without a pick), and window resizes from 1 x 1 to 4096 x 4096. Every so often, and
-# at the end, it checks that the program still runs, still draws new frames and has written
-# nothing but help text. Each event is one key stroke, button press, release or click, pointer
-# motion, resize or menu pick. Exit status 0 when every run passed.
+# with STORM_FACTS, CLOSE_WINDOW and SKY_SHARE naming the storm_facts, close-window and
+# sky_share tools of the build.
+#
+# The events are split over one run per way to end the program (the keys q, Q, x, X, the menu
+# entry "Quit", and the window system's close message). A run sends keys from the whole keyboard
+# (never a quit key, nor the lock keys, whose state would outlive the run), left drags with every
+# combination of shift, ctrl and alt, middle-button clicks and drags, wheel clicks, menu picks
+# other than "Quit" (and menus dismissed without a pick), and window resizes from 1 x 1 to
+# 4096 x 4096. Every so often, and at the end, it checks that the program still runs, still draws
+# what it is told to and has written nothing but help text. Each event is one key stroke, button
+# press, release or click, pointer motion, resize or menu pick. Exit status 0 when every run
+# passed. Every check waits for what it expects with a generous deadline; none sleeps and looks.
 set -u
 
 kind=$1
@@ -20,30 +24,16 @@ data=$(realpath "$3")
 events=$4
 seed=${5:-2006}
 
-case $kind in
-    quelmire)
-        title="Tesk Coursework 2006: Quelmire"
-        width=700 height=700
-        menuEntries=6        # Toggle Light, Toggle Fog, Reset >, Change Render Mode >, Help, Quit
-        submenuEntries=(0 0 3 3 0 0)
-        helpText=$'Welcome to the Tesk 2006 Course work\n\tPress h or H for help\n\tPress x, X, q, or Q to exit\n\tPress z or Z to reset Zoom\n\tPress m or M to reset Move\n\tPress r or R to reset Rotation\n\tPress n or N to view Normal filled polygons\n\tPress l or L to view the Lines that make the polygons\n\tPress p or P to view the Points that make the polygons\n\tPress s or S to toggle between fixed light and Sun light\n\tPress f or F to toggle the Fog on or off\n'
-        ;;
-    brindlefen)
-        title="Tesk Coursework 2006"
-        width=400 height=400
-        menuEntries=4        # Toggle Land, Toggle Duck, Help, Quit
-        submenuEntries=(0 0 0 0)
-        helpText=$'Welcome to the Tesk 2006 Course work\n\tPress x,X,q, or Q to exit\n'
-        ;;
-    *)
-        echo "storm: unknown program kind '$kind'" >&2
-        exit 2
-        ;;
-esac
-quitPaths=(q Q x X menu)
+# title, width, height, helpText, menuEntries, submenuEntries: from the programs' headers.
+facts=$("$STORM_FACTS" "$kind") || {
+    echo "storm: unknown program kind '$kind'" >&2
+    exit 2
+}
+eval "$facts"
+quitPaths=(q Q x X menu close)
 checkEvery=250
-# A sanitizer build checks for leaks on the way out, which takes a while.
-exitSeconds=60
+# Deadlines: only a fault, or a machine far busier than any seen, reaches them.
+deadline=60
 
 # Every key of a US keyboard and some beyond it, except q and x in either case.
 keys=(a b c d e f g h i j k l m n o p r s t u v w y z
@@ -116,28 +106,54 @@ geometry() {
         /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
 }
 
-# Waits for a menu window that was not visible before ($1: the list then); prints its id.
-newMenu() {
-    local before=$1 id
-    for _ in $(seq 1 100); do
-        for id in $(visibleMenus); do
-            if ! grep -qx "$id" <<<"$before"; then
-                echo "$id"
-                return 0
-            fi
-        done
+# waitFor [-s SECONDS] COMMAND...: runs the command until it succeeds; false at the deadline.
+waitFor() {
+    local limit=$deadline
+    if [ "$1" = -s ]; then
+        limit=$2
+        shift 2
+    fi
+    local end=$((SECONDS + limit))
+    until "$@"; do
+        [ $SECONDS -ge $end ] && return 1
         sleep 0.02
+    done
+}
+
+# A menu window that was not visible before ($1: the list then), in `found`.
+menuAppeared() {
+    local id
+    for id in $(visibleMenus); do
+        if ! grep -qx "$id" <<<"$1"; then
+            found=$id
+            return 0
+        fi
     done
     return 1
 }
 
+noMenus() { [ -z "$(visibleMenus)" ]; }
+
+# A click beside any menu closes them all; clicks again if one is still there after a while.
 closeMenus() {
-    for _ in 1 2 3; do
-        [ -z "$(visibleMenus)" ] && return 0
+    local end=$((SECONDS + deadline))
+    until noMenus; do
+        [ $SECONDS -ge $end ] && return 1
         xdotool mousemove --window "$win" 2 2 click 1 2>/dev/null
-        sleep 0.1
+        waitFor -s 2 noMenus
     done
-    [ -z "$(visibleMenus)" ]
+}
+
+stdoutAtLeast() { [ "$(stat -c %s "$work/stdout")" -ge "$1" ]; }
+
+# The barrier: the help key, then a wait for the help to come out. The program handles its input
+# in order, so everything sent before has been handled then.
+barrier() {
+    flush
+    local size
+    size=$(stat -c %s "$work/stdout")
+    xdotool mousemove --window "$win" 10 10 key h 2>/dev/null
+    waitFor stdoutAtLeast $((size + ${#helpText}))
 }
 
 # Opens the menu at a window point and picks entry $1 (top level) and $2 (submenu, or -1);
@@ -147,8 +163,8 @@ pickMenu() {
     flush
     before=$(visibleMenus)
     xdotool mousemove --window "$win" "$px" "$py" click 3 2>/dev/null
-    id=$(newMenu "$before") || fail "the menu did not open"
-    read -r mx my mw mh < <(geometry "$id")
+    waitFor menuAppeared "$before" || fail "the menu did not open"
+    read -r mx my mw mh < <(geometry "$found")
     if [ "$entry" -lt 0 ]; then
         xdotool mousemove --window "$win" 2 2 click 1 2>/dev/null
     else
@@ -156,11 +172,11 @@ pickMenu() {
         if [ "$sub" -ge 0 ]; then
             before=$(visibleMenus)
             xdotool mousemove $((mx + mw / 2)) "$target" 2>/dev/null
-            id=$(newMenu "$before") || fail "submenu $entry did not open"
-            read -r mx my mw mh < <(geometry "$id")
+            waitFor menuAppeared "$before" || fail "submenu $entry did not open"
+            read -r mx my mw mh < <(geometry "$found")
             target=$((my + mh * (2 * sub + 1) / (2 * ${submenuEntries[$entry]})))
         fi
-        xdotool mousemove $((mx + mw / 2)) "$target" sleep 0.05 click 1 2>/dev/null
+        xdotool mousemove $((mx + mw / 2)) "$target" click 1 2>/dev/null
     fi
     closeMenus || fail "a menu stayed open"
 }
@@ -185,33 +201,37 @@ checkOutput() {
     fi
 }
 
-# The program still runs and draws: back at its own size, a change it must show appears.
+skyShare() { "$SKY_SHARE" "$win"; }
+skyBelow() { [ "$(skyShare)" -lt "$1" ]; }
+skyAbove() { [ "$(skyShare)" -gt "$1" ]; }
+pictureDiffersFrom() { [ "$(shot)" != "$1" ]; }
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+
+# The program still runs and draws what it is told to: back at its own size, a change that it
+# must show appears.
 checkAlive() {
     flush
     kill -0 "$pid" 2>/dev/null || fail "the program ended"
     xdotool windowsize "$win" "$width" "$height" 2>/dev/null
     w=$width h=$height
     closeMenus || fail "a menu stayed open"
-    local before after
+    barrier || fail "no help after the help key"
     if [ "$kind" = quelmire ]; then
-        # Filled, then points, in the reset view: the land turns to dots.
+        # In the reset view the sky fills the top of the picture; in points mode the land turns
+        # to dots and the sky's colour, whatever the sun makes it, fills nearly all of it.
         xdotool mousemove --window "$win" 10 10 key z r m n 2>/dev/null
-        sleep 0.6
-        before=$(shot)
+        waitFor skyBelow 50 || fail "filled polygons in the reset view did not show"
         xdotool mousemove --window "$win" 10 10 key p 2>/dev/null
-        sleep 0.6
-        after=$(shot)
+        waitFor skyAbove 70 || fail "points did not show"
         xdotool mousemove --window "$win" 10 10 key n 2>/dev/null
     else
-        # The land, then none.
-        sleep 0.3
+        # Whatever is shown, hiding or showing the land changes the picture.
+        local before
         before=$(shot)
         pickMenu 0 -1 20 20
-        sleep 0.3
-        after=$(shot)
+        waitFor pictureDiffersFrom "$before" || fail "the picture no longer changes"
         pickMenu 0 -1 20 20
     fi
-    [ "$before" != "$after" ] || fail "the picture no longer changes"
     kill -0 "$pid" 2>/dev/null || fail "the program ended"
     checkOutput
 }
@@ -298,27 +318,22 @@ randomResize() {
     flush
     xdotool windowsize "$win" "$w" "$h" 2>/dev/null
     sent=$((sent + 1))
-    sleep 0.1
 }
 
 quitBy() {
     flush
     closeMenus || fail "a menu stayed open"
-    if [ "$1" = menu ]; then
-        pickMenu $((menuEntries - 1)) -1 20 20
-    else
-        xdotool mousemove --window "$win" 10 10 key "$1" 2>/dev/null
-    fi
-    local status=""
-    for _ in $(seq 1 $((exitSeconds * 10))); do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            wait "$pid"
-            status=$?
-            break
-        fi
-        sleep 0.1
-    done
-    [ -n "$status" ] || fail "did not end after quitting by $1"
+    case $1 in
+        menu) pickMenu $((menuEntries - 1)) -1 20 20 ;;
+        # A window manager's close button: the toolkit ends the program by its default action.
+        close) "$CLOSE_WINDOW" "$win" || fail "could not send the close message" ;;
+        *) xdotool mousemove --window "$win" 10 10 key "$1" 2>/dev/null ;;
+    esac
+    # A sanitizer build checks for leaks on the way out, which takes a while.
+    waitFor ended || fail "did not end after quitting by $1"
+    local status
+    wait "$pid"
+    status=$?
     pid=""
     [ "$status" -eq 0 ] || fail "ended with status $status after quitting by $1"
 }
@@ -333,16 +348,11 @@ for run in "${!quitPaths[@]}"; do
     cp "$data"/*.raw "$work/run/"
     (cd "$work/run" && exec "$program" >"$work/stdout" 2>"$work/stderr" </dev/null) &
     pid=$!
-    win=""
-    for _ in $(seq 1 600); do
-        win=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
-        [ -n "$win" ] && break
-        kill -0 "$pid" 2>/dev/null || fail "the program ended before its window showed"
-        sleep 0.1
-    done
+    win=$(timeout "$deadline" xdotool search --sync --onlyvisible --name "^$title\$" 2>/dev/null |
+        head -n1)
     [ -n "$win" ] || fail "no window"
     read -r winX winY w h < <(geometry "$win")
-    sleep 0.5
+    barrier || fail "no help after the help key"
     nextCheck=$checkEvery
     while [ $sent -lt $perRun ]; do
         rnd 100

@@ -1,7 +1,10 @@
 #define GL_GLEXT_PROTOTYPES  // query objects
 #include "tests/support/gl_window.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -72,7 +75,54 @@ bool near(const Rgb& actual, const Rgb& expected, int tolerance) {
     return true;
 }
 
-void expectReshapeSets(void (*reshape)(int, int), int width, int height, const double* projection) {
+Matrix perspectiveMatrix(double fieldOfView, double aspect, double nearPlane, double farPlane) {
+    const double f = 1.0 / std::tan(fieldOfView * M_PI / 360.0);
+    Matrix m{};
+    m[0] = f / aspect;
+    m[5] = f;
+    m[10] = (farPlane + nearPlane) / (nearPlane - farPlane);
+    m[11] = -1.0;
+    m[14] = 2.0 * farPlane * nearPlane / (nearPlane - farPlane);
+    return m;
+}
+
+namespace {
+
+Matrix product(const Matrix& a, const Matrix& b) {
+    Matrix m{};
+    for (int row = 0; row < 4; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            for (int k = 0; k < 4; ++k) {
+                m[col * 4 + row] += a[k * 4 + row] * b[col * 4 + k];
+            }
+        }
+    }
+    return m;
+}
+
+}  // namespace
+
+Matrix translateThenTurn(const std::array<double, 3>& t, double degreesX, double degreesY) {
+    const double ax = degreesX * M_PI / 180.0, ay = degreesY * M_PI / 180.0;
+    const Matrix translate{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, t[0], t[1], t[2], 1};
+    const Matrix aboutX{
+        1, 0, 0, 0, 0, std::cos(ax), std::sin(ax), 0, 0, -std::sin(ax), std::cos(ax),
+        0, 0, 0, 0, 1};
+    const Matrix aboutY{std::cos(ay), 0, -std::sin(ay), 0, 0, 1, 0, 0,
+                        std::sin(ay), 0, std::cos(ay),  0, 0, 0, 0, 1};
+    return product(product(translate, aboutX), aboutY);
+}
+
+void expectMatrix(GLenum which, const Matrix& expected) {
+    Matrix actual{};
+    glGetDoublev(which, actual.data());
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_NEAR(actual[i], expected[i], 1e-6 * std::max(1.0, std::abs(expected[i])))
+            << "element " << i;
+    }
+}
+
+void expectReshapeSets(void (*reshape)(int, int), int width, int height, const Matrix& projection) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glTranslatef(3.0f, 4.0f, 5.0f);  // whatever was there before is replaced
@@ -86,11 +136,8 @@ void expectReshapeSets(void (*reshape)(int, int), int width, int height, const d
     EXPECT_EQ(viewport[1], 0);
     EXPECT_EQ(viewport[2], width);
     EXPECT_EQ(viewport[3], height);
-    GLdouble actual[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, actual);
-    for (int i = 0; i < 16; ++i) {
-        EXPECT_EQ(actual[i], projection[i]) << "element " << i << ", " << width << " x " << height;
-    }
+    SCOPED_TRACE(std::to_string(width) + " x " + std::to_string(height));
+    expectMatrix(GL_PROJECTION_MATRIX, projection);
 }
 
 unsigned primitivesGenerated(const std::function<void()>& draw) {

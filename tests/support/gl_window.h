@@ -4,6 +4,8 @@
 #include <array>
 #include <functional>
 
+#include <GL/gl.h>
+
 // Creates the one test window (RGB, double-buffered, depth) the first time; later calls only
 // make it current and set its size. Events are processed until the window is mapped.
 void ensureGlWindow(int width = 700, int height = 700);
@@ -20,9 +22,24 @@ Rgb readFramePixel(int x, int y);
 // True if every channel is within `tolerance` of the expected value.
 bool near(const Rgb& actual, const Rgb& expected, int tolerance);
 
+// Column-major 4 x 4 matrices as GL stores them.
+using Matrix = std::array<double, 16>;
+
+// The perspective projection from its textbook definition (field of view in degrees), worked
+// out here rather than asked of GLU.
+Matrix perspectiveMatrix(double fieldOfView, double aspect, double nearPlane, double farPlane);
+
+// A translation by t followed by turns of `degreesX` about x and `degreesY` about y, composed
+// here from the rotation formulas rather than by GL.
+Matrix translateThenTurn(const std::array<double, 3>& t, double degreesX, double degreesY);
+
+// Checks the current matrix of `which` (GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX) against
+// `expected`, element by element, to single precision.
+void expectMatrix(GLenum which, const Matrix& expected);
+
 // Checks what a reshape callback leaves for a window of this size: the viewport, the
 // modelview matrix selected, and `projection` on the projection stack, replacing what was there.
-void expectReshapeSets(void (*reshape)(int, int), int width, int height, const double* projection);
+void expectReshapeSets(void (*reshape)(int, int), int width, int height, const Matrix& projection);
 
 // How many primitives a draw produced, as the GL counts them (a primitives-generated query).
 unsigned primitivesGenerated(const std::function<void()>& draw);

@@ -1,6 +1,5 @@
 #include "tests/support/program.h"
 
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -10,8 +9,11 @@
 
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include "tests/support/paths.h"
 
 CommandResult runCommand(const std::string& command) {
     CommandResult result;
@@ -29,8 +31,15 @@ CommandResult runCommand(const std::string& command) {
     return result;
 }
 
-void sleepSeconds(double seconds) {
-    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+bool waitUntil(const std::function<bool()>& done, double seconds) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) {
+            return done();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
 }
 
 std::string readFile(const std::string& path) {
@@ -45,6 +54,15 @@ void writeFile(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 TempDir::TempDir() {
     char pattern[] = "/tmp/quelmire-test-XXXXXX";
     path = mkdtemp(pattern);
@@ -55,19 +73,31 @@ TempDir::~TempDir() {
 }
 
 void copyTextures(const std::string& dir) {
-    runCommand(std::string("cp ") + DATA_DIR + "/*.raw '" + dir + "' 2>/dev/null");
+    runCommand("cp '" + dataDir() + "'/*.raw '" + dir + "' 2>/dev/null");
 }
 
-Program::Program(const std::string& path, const std::string& dir,
-                 const std::vector<std::string>& args) {
+Program::Program(const std::vector<std::string>& command, const std::string& dir) {
     char pattern[] = "/tmp/quelmire-run-XXXXXX";
     tempDir_ = mkdtemp(pattern);
-    outPath_ = tempDir_ + "/stdout";
-    errPath_ = tempDir_ + "/stderr";
+    const std::string probe = probePath();
+    if (!probe.empty()) {
+        const std::string countsPath = tempDir_ + "/" + kProbeCountsFile;
+        const int fd = open(countsPath.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
+        if (fd >= 0 && ftruncate(fd, sizeof(ProbeCounts)) == 0) {
+            void* map =
+                mmap(nullptr, sizeof(ProbeCounts), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+            counts_ = map == MAP_FAILED ? nullptr : static_cast<ProbeCounts*>(map);
+        }
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    const std::string outPath = tempDir_ + "/stdout";
+    const std::string errPath = tempDir_ + "/stderr";
     pid_ = fork();
     if (pid_ == 0) {
-        const int out = open(outPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = open(errPath_.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         const int in = open("/dev/null", O_RDONLY);
         dup2(in, 0);
         dup2(out, 1);
@@ -75,13 +105,16 @@ Program::Program(const std::string& path, const std::string& dir,
         if (chdir(dir.c_str()) != 0) {
             _exit(126);
         }
+        if (!probe.empty()) {
+            setenv("LD_PRELOAD", probe.c_str(), 1);
+            setenv(kProbeDirVariable, tempDir_.c_str(), 1);
+        }
         std::vector<char*> argv;
-        argv.push_back(const_cast<char*>(path.c_str()));
-        for (const std::string& arg : args) {
-            argv.push_back(const_cast<char*>(arg.c_str()));
+        for (const std::string& word : command) {
+            argv.push_back(const_cast<char*>(word.c_str()));
         }
         argv.push_back(nullptr);
-        execv(path.c_str(), argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
 }
@@ -91,6 +124,9 @@ Program::~Program() {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
+    if (counts_ != nullptr) {
+        munmap(counts_, sizeof(ProbeCounts));
+    }
     runCommand("rm -rf '" + tempDir_ + "'");
 }
 
@@ -99,8 +135,7 @@ bool Program::running() {
         return false;
     }
     int status = 0;
-    const pid_t done = waitpid(pid_, &status, WNOHANG);
-    if (done == pid_) {
+    if (waitpid(pid_, &status, WNOHANG) == pid_) {
         status_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
         return false;
     }
@@ -108,10 +143,7 @@ bool Program::running() {
 }
 
 int Program::waitExit(double seconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (running() && std::chrono::steady_clock::now() < end) {
-        sleepSeconds(0.02);
-    }
+    waitUntil([&] { return !running(); }, seconds);
     return running() ? -1 : status_;
 }
 
@@ -126,45 +158,65 @@ bool allOneColour(const Screenshot& shot) {
     return true;
 }
 
-// The window is mapped before the program has loaded its textures and drawn (slowly so under
-// the sanitizers or valgrind). Both programs show land in their first frame, so a window of
-// one plain colour has not been drawn yet.
-template <typename TimePoint>
-void waitForFirstFrame(const std::string& window, TimePoint end) {
-    while (std::chrono::steady_clock::now() < end) {
-        const Screenshot shot = grabWindow(window);
-        if (shot.width > 0 && !allOneColour(shot)) {
-            sleepSeconds(0.1);
-            return;
-        }
-        sleepSeconds(0.05);
-    }
-}
-
 }  // namespace
 
-std::string Program::waitForWindow(const std::string& title, double seconds) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-    while (std::chrono::steady_clock::now() < end && running()) {
-        const CommandResult found =
-            runCommand("xdotool search --onlyvisible --pid " + std::to_string(pid_) + " --name '^" +
-                       title + "$' 2>/dev/null");
-        if (found.status == 0 && !found.output.empty()) {
-            const std::string id = found.output.substr(0, found.output.find('\n'));
-            waitForFirstFrame(id, end);
-            return id;
-        }
-        sleepSeconds(0.05);
+std::string Program::findWindow(const std::string& title, double seconds) {
+    std::string id;
+    waitUntil(
+        [&] {
+            if (!running()) {
+                return true;
+            }
+            const CommandResult found =
+                runCommand("xdotool search --onlyvisible --pid " + std::to_string(pid_) +
+                           " --name '^" + title + "$' 2>/dev/null");
+            id = found.output.substr(0, found.output.find('\n'));
+            return !id.empty();
+        },
+        seconds);
+    return id;
+}
+
+bool Program::waitForFirstFrame(const std::string& window, double seconds) {
+    // The window is mapped before the program has loaded its textures and drawn. With the probe
+    // two swaps say that a whole frame has reached the screen; without it, both programs show
+    // land in their first frame, so a window of one plain colour has not been drawn yet.
+    if (counts_ != nullptr) {
+        return waitUntil([&] { return frames() >= 2 || !running(); }, seconds) && frames() >= 2;
     }
-    return "";
+    return waitUntil(
+        [&] {
+            const Screenshot shot = grabWindow(window);
+            return shot.width > 0 && !allOneColour(shot);
+        },
+        seconds);
+}
+
+std::string Program::waitForWindow(const std::string& title, double seconds) {
+    const std::string id = findWindow(title, seconds);
+    return !id.empty() && waitForFirstFrame(id, seconds) ? id : "";
 }
 
 std::string Program::stdoutText() const {
-    return readFile(outPath_);
+    return readFile(tempDir_ + "/stdout");
 }
 
 std::string Program::stderrText() const {
-    return readFile(errPath_);
+    return readFile(tempDir_ + "/stderr");
+}
+
+bool Program::waitForStdoutBytes(std::size_t bytes, double seconds) {
+    return waitUntil([&] { return stdoutText().size() >= bytes; }, seconds);
+}
+
+bool Program::waitForMoreFrames(std::uint64_t more, double seconds) {
+    const std::uint64_t target = frames() + more;
+    return waitUntil([&] { return frames() >= target || !running(); }, seconds) &&
+           frames() >= target;
+}
+
+std::vector<std::string> Program::menuCalls() const {
+    return linesOf(readFile(tempDir_ + "/" + kProbeMenusFile));
 }
 
 bool xdo(const std::string& args) {
@@ -211,7 +263,7 @@ int lowestBit(std::uint32_t mask) {
 Screenshot grabWindow(const std::string& windowId) {
     Screenshot shot;
     const std::string target = windowId == "root" ? "-root" : "-id " + windowId;
-    const CommandResult dump = runCommand("xwd -silent " + target);
+    const CommandResult dump = runCommand("xwd -silent " + target + " 2>/dev/null");
     const std::string& d = dump.output;
     if (dump.status != 0 || d.size() < 100) {
         return shot;
@@ -257,10 +309,12 @@ Rgb Screenshot::at(int x, int y) const {
 
 double shareOfColour(const Screenshot& shot, const Rgb& colour, int tolerance, int x0, int y0,
                      int x1, int y1) {
-    if (x1 < 0)
+    if (x1 < 0) {
         x1 = shot.width;
-    if (y1 < 0)
+    }
+    if (y1 < 0) {
         y1 = shot.height;
+    }
     long hits = 0, total = 0;
     for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x) {
@@ -269,4 +323,17 @@ double shareOfColour(const Screenshot& shot, const Rgb& colour, int tolerance, i
         }
     }
     return total == 0 ? 0.0 : double(hits) / double(total);
+}
+
+double differingShare(const Screenshot& a, const Screenshot& b, int tolerance) {
+    if (a.width != b.width || a.height != b.height || a.width == 0) {
+        return 1.0;
+    }
+    long differing = 0;
+    for (int y = 0; y < a.height; ++y) {
+        for (int x = 0; x < a.width; ++x) {
+            differing += near(a.at(x, y), b.at(x, y), tolerance) ? 0 : 1;
+        }
+    }
+    return double(differing) / (double(a.width) * a.height);
 }

@@ -1,0 +1,29 @@
+#include "tests/support/paths.h"
+
+std::string quelmirePath() {
+    return QUELMIRE_PATH;
+}
+
+std::string brindlefenPath() {
+    return BRINDLEFEN_PATH;
+}
+
+std::string dataDir() {
+    return DATA_DIR;
+}
+
+std::string sourceDir() {
+    return SOURCE_DIR;
+}
+
+std::string binaryDir() {
+    return BINARY_DIR;
+}
+
+std::string probePath() {
+    return PROBE_PATH;
+}
+
+std::string closeWindowPath() {
+    return CLOSE_WINDOW_PATH;
+}

@@ -1,0 +1,16 @@
+// Where the tests find what the build made. Compiled into one small file only, so that every
+// other test file is the same in every checkout and the compiler cache can reuse it.
+#pragma once
+
+#include <string>
+
+std::string quelmirePath();
+std::string brindlefenPath();
+// The folder where the build put the programs and the RAW textures beside them.
+std::string dataDir();
+std::string sourceDir();
+std::string binaryDir();
+// The preloaded probe (probe.h); empty in a sanitizer build, where nothing may be preloaded.
+std::string probePath();
+// The tool that asks a window to close as a window manager's close button does.
+std::string closeWindowPath();
