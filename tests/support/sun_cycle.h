@@ -1,0 +1,37 @@
+// The sun cycle's state, ticked and compared without GL, for the tests of the cycle and of the
+// timer that drives it.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "anim/anim.h"
+#include "app/app.h"
+
+constexpr int kCycleTicks = 3200;
+
+// The state half of one tick, as sunTimer runs it, without GL. True if light 0 shines.
+inline bool tick() {
+    const bool lit = moveSun();
+    moveSky();
+    return lit;
+}
+
+// Everything the cycle carries from tick to tick, as raw bits so that -0 and 0 differ.
+inline std::vector<std::uint32_t> cycleBits(bool withStepX) {
+    std::vector<float> values;
+    values.insert(values.end(), scene.sunPosition, scene.sunPosition + 4);
+    values.insert(values.end(), scene.lightColour, scene.lightColour + 4);
+    values.insert(values.end(), scene.skyColour, scene.skyColour + 4);
+    values.push_back(scene.sunStepY);
+    values.push_back(scene.skyStepR);
+    values.push_back(scene.skyStepG);
+    values.push_back(scene.skyStepB);
+    if (withStepX) {
+        values.push_back(scene.sunStepX);
+    }
+    std::vector<std::uint32_t> bits(values.size());
+    std::memcpy(bits.data(), values.data(), values.size() * sizeof(float));
+    return bits;
+}
