@@ -14,10 +14,16 @@ target_include_directories(meshgen PRIVATE ${PROJECT_SOURCE_DIR})
 target_compile_features(meshgen PRIVATE cxx_std_17)
 target_compile_options(meshgen PRIVATE ${_mesh_warnings})
 
+# The properties of both meshes, built once for the converter and the tests.
+add_library(mesh_checks STATIC
+    ${PROJECT_SOURCE_DIR}/tools/mesh_checks/common.cpp ${PROJECT_SOURCE_DIR}/tools/mesh_checks/land.cpp
+    ${PROJECT_SOURCE_DIR}/tools/mesh_checks/duck.cpp)
+target_include_directories(mesh_checks PUBLIC ${PROJECT_SOURCE_DIR})
+
 add_executable(obj2cpp ${PROJECT_SOURCE_DIR}/tools/obj2cpp.cpp)
 target_compile_features(obj2cpp PRIVATE cxx_std_17)
 target_compile_options(obj2cpp PRIVATE ${_mesh_warnings})
-target_include_directories(obj2cpp PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(obj2cpp PRIVATE mesh_checks)
 
 set(_mesh_source ${CMAKE_BINARY_DIR}/generated/mesh_data.cpp)
 add_custom_command(
@@ -26,7 +32,6 @@ add_custom_command(
     COMMAND obj2cpp ${PROJECT_SOURCE_DIR}/assets/land.obj ${PROJECT_SOURCE_DIR}/assets/duck.obj
             ${_mesh_source}
     DEPENDS ${PROJECT_SOURCE_DIR}/assets/land.obj ${PROJECT_SOURCE_DIR}/assets/duck.obj obj2cpp
-            ${PROJECT_SOURCE_DIR}/tools/mesh_checks.h
     COMMENT "Checking the land and duck meshes and converting them to arrays"
     VERBATIM)
 
@@ -39,7 +44,7 @@ find_package(GTest QUIET)
 if(GTest_FOUND)
     add_executable(mesh_data_test ${PROJECT_SOURCE_DIR}/tests/mesh_data_test.cpp)
     target_compile_options(mesh_data_test PRIVATE ${_mesh_warnings})
-    target_link_libraries(mesh_data_test PRIVATE mesh_data GTest::gtest_main)
+    target_link_libraries(mesh_data_test PRIVATE mesh_data mesh_checks GTest::gtest_main)
     add_test(NAME mesh_data COMMAND mesh_data_test)
 endif()
 
