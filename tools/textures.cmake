@@ -8,7 +8,10 @@ endif()
 
 find_package(PNG REQUIRED)
 
-add_executable(texgen ${CMAKE_CURRENT_LIST_DIR}/texgen.cpp)
+add_executable(texgen
+  ${CMAKE_CURRENT_LIST_DIR}/texgen/main.cpp ${CMAKE_CURRENT_LIST_DIR}/texgen/grass_and_bark.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/texgen/signs.cpp)
+target_include_directories(texgen PRIVATE ${PROJECT_SOURCE_DIR})
 
 add_executable(raw2png ${CMAKE_CURRENT_LIST_DIR}/raw2png.cpp ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
 target_link_libraries(raw2png PRIVATE PNG::PNG)
