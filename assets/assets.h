@@ -1,6 +1,6 @@
-// What both programs share: RAW images, the texture procedure, and the two embedded meshes
-// with their drawing. Nothing here knows either program's state: the mesh drawing takes its
-// element mode as an argument.
+// What both programs share: RAW images, the texture procedure, the two embedded meshes with
+// their drawing, and the scene layout that the land was made for. Nothing here knows either
+// program's state: the mesh drawing takes its element mode as an argument.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +9,7 @@
 #include <GL/gl.h>
 
 #include "assets/meshes.h"
+#include "assets/scene_layout.h"
 
 // An RGB pixel buffer filled from a headerless RAW file. Owns its buffer; never copied, since
 // a member-wise copy would free the same buffer twice.

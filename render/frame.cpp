@@ -16,9 +16,9 @@ constexpr int kSunStacks = 25;
 constexpr float kFixedSunHeight = 800.0f;
 
 // The duck group: one big duck and, in a smaller frame turned to face it, two little ones.
-constexpr float kDuckGroupX = -22.5f;
-constexpr float kDuckGroupY = -1.0f;
-constexpr float kDuckGroupZ = 12.5f;
+constexpr float kDuckGroupPlace[3] = {static_cast<float>(kDuckSpot.x),
+                                      static_cast<float>(kDuckGroupY),
+                                      static_cast<float>(kDuckSpot.z)};
 constexpr float kDuckGroupTilt = 90.0f;  // about x: the model's -z top becomes the scene's +y
 constexpr float kDuckGroupScale = 0.02f;
 constexpr float kSmallDuckScale = 0.6f;
@@ -77,7 +77,7 @@ void drawDuckAt(float angle, float x, float offset) {
 // from the inside out.
 void drawDucks() {
     glPushMatrix();
-    glTranslatef(kDuckGroupX, kDuckGroupY, kDuckGroupZ);
+    glTranslatef(kDuckGroupPlace[0], kDuckGroupPlace[1], kDuckGroupPlace[2]);
     glRotatef(kDuckGroupTilt, 1.0f, 0.0f, 0.0f);
     glScalef(kDuckGroupScale, kDuckGroupScale, kDuckGroupScale);
     glPushAttrib(GL_LIGHTING_BIT);

@@ -32,6 +32,20 @@ constexpr TreePlace kGrove[] = {
 static_assert(sizeof(kGrove) / sizeof(kGrove[0]) == 55, "the grove has 55 trees");
 
 constexpr float kTreeShift = 5.0f;
+
+// Every trunk foot stands on the level ground that the land keeps for the grove.
+constexpr bool groveStandsOnItsArea() {
+    constexpr double kSlack = 1e-4;  // the table's floats round a little past the area's edge
+    for (const TreePlace& tree : kGrove) {
+        const double x = tree.x - kTreeShift;
+        if (x < kGroveArea.minX - kSlack || x > kGroveArea.maxX + kSlack ||
+            tree.z < kGroveArea.minZ - kSlack || tree.z > kGroveArea.maxZ + kSlack) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(groveStandsOnItsArea(), "a tree stands outside the grove's level ground");
 constexpr float kCrownTiltPerSize = 7.0f;
 constexpr float kCrownLift = 0.45f;
 constexpr double kCrownRadius = 0.5;
@@ -123,10 +137,19 @@ void drawSignpost(GLuint texture, float x, float z) {
     glPopMatrix();
 }
 
+namespace {
+
+// drawSignpost shifts its x by kTreeShift; the spot is where the post really stands.
+void drawSignpostOn(GLuint texture, const LevelSpot& spot) {
+    drawSignpost(texture, static_cast<float>(spot.x) - kTreeShift, static_cast<float>(spot.z));
+}
+
+}  // namespace
+
 void drawProps() {
     for (const TreePlace& tree : kGrove) {
         drawTree(tree.size, tree.x, tree.z);
     }
-    drawSignpost(scene.signTexture1, -30.0f, 25.0f);
-    drawSignpost(scene.signTexture2, -25.0f, 60.0f);
+    drawSignpostOn(scene.signTexture1, kFirstSignpostSpot);
+    drawSignpostOn(scene.signTexture2, kSecondSignpostSpot);
 }

@@ -1,13 +1,25 @@
 #include "app/app.h"
 #include "render/render.h"
 
+namespace {
+
+// The quad's corners, as the floats GL gets.
+constexpr float kMinX = static_cast<float>(kWaterQuad.minX);
+constexpr float kMaxX = static_cast<float>(kWaterQuad.maxX);
+constexpr float kMinZ = static_cast<float>(kWaterQuad.minZ);
+constexpr float kMaxZ = static_cast<float>(kWaterQuad.maxZ);
+constexpr float kHigh = static_cast<float>(kWaterHighY);
+constexpr float kLow = static_cast<float>(kWaterLowY);
+
+}  // namespace
+
 void drawWater() {
     glBegin(scene.renderPrimitive);
     // Its own normal, so its lighting does not hang on what the sun sphere sent last.
     glNormal3f(0.0f, 1.0f, 0.0f);
-    glVertex3f(0.0f, -1.0f, -40.0f);
-    glVertex3f(0.0f, -2.0f, 80.0f);
-    glVertex3f(-120.0f, -1.0f, 80.0f);
-    glVertex3f(-120.0f, -2.0f, -40.0f);
+    glVertex3f(kMaxX, kHigh, kMinZ);
+    glVertex3f(kMaxX, kLow, kMaxZ);
+    glVertex3f(kMinX, kHigh, kMaxZ);
+    glVertex3f(kMinX, kLow, kMinZ);
     glEnd();
 }

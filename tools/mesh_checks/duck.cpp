@@ -6,15 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "assets/scene_layout.h"
 #include "tools/mesh_checks/support.h"
 
 namespace meshcheck {
 
 namespace {
 
-// The duck's model frame: it faces +y with its top toward -z.
-constexpr double kDuckMin[3] = {-0.0298, -0.0659, -0.0350};
-constexpr double kDuckMax[3] = {0.0300, 0.0370, 0.0661};
 constexpr int kDuckVertexCount = 3174;
 constexpr int kDuckIndexCount = 11592;
 
@@ -39,12 +37,12 @@ std::string checkDuckExtent(const MeshView& m) {
         }
     }
     for (int k = 0; k < 3; ++k) {
-        if (!near(lo[k], kDuckMin[k], 5e-5) || !near(hi[k], kDuckMax[k], 5e-5)) {
+        if (!near(lo[k], kDuckModelMin[k], 5e-5) || !near(hi[k], kDuckModelMax[k], 5e-5)) {
             return format(
                        "duck bounding box: axis %.0f spans %.9g (vertex %.0f) to %.9g "
                        "(vertex %.0f), expected %.9g",
-                       k, lo[k], at[k], hi[k], at[k + 3], kDuckMin[k]) +
-                   format(" to %.9g", kDuckMax[k]);
+                       k, lo[k], at[k], hi[k], at[k + 3], kDuckModelMin[k]) +
+                   format(" to %.9g", kDuckModelMax[k]);
         }
     }
     return "";
@@ -58,7 +56,8 @@ std::string checkDuckOrientation(const MeshView& m) {
         front = m.y(i) > m.y(front) ? i : front;
         back = m.y(i) < m.y(back) ? i : back;
     }
-    double midZ = (kDuckMin[2] + kDuckMax[2]) / 2, midY = (kDuckMin[1] + kDuckMax[1]) / 2;
+    double midZ = (kDuckModelMin[2] + kDuckModelMax[2]) / 2,
+           midY = (kDuckModelMin[1] + kDuckModelMax[1]) / 2;
     if (m.y(top) <= midY) {
         return "duck orientation: its top, " + vertexText(m, top) + ", is not in the front half";
     }
@@ -66,7 +65,7 @@ std::string checkDuckOrientation(const MeshView& m) {
         return "duck orientation: its foremost point, " + vertexText(m, front) +
                ", is not in the upper half (the beak)";
     }
-    if (m.z(back) >= kDuckMax[2] - (kDuckMax[2] - kDuckMin[2]) / 4) {
+    if (m.z(back) >= kDuckModelMax[2] - (kDuckModelMax[2] - kDuckModelMin[2]) / 4) {
         return "duck orientation: its hindmost point, " + vertexText(m, back) +
                ", is not raised (the tail)";
     }

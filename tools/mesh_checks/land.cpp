@@ -7,40 +7,25 @@
 #include <utility>
 #include <vector>
 
+#include "assets/scene_layout.h"
 #include "tools/mesh_checks/support.h"
 
 namespace meshcheck {
 
 namespace {
 
-// The land's shape, in scene units (y up).
-struct Box2 {
-    double minX, maxX, minZ, maxZ;
-    // Bounds compare as the floats the arrays hold, so a vertex placed on a bound is inside.
-    bool contains(double x, double z) const {
-        return x >= float(minX) && x <= float(maxX) && z >= float(minZ) && z <= float(maxZ);
-    }
-};
-constexpr int kLandVertexCount = 682;
 constexpr int kLandIndexCount = 4074;
-constexpr Box2 kLandExtent{-701.368, 692.102, -500.587, 493.495};
-constexpr double kLandMinY = -14.4643, kLandMaxY = 16.8511;
-constexpr int kLandLevelVertices = 98;
-constexpr Box2 kHillRegion{-166.4, 121.7, -144.3, 138.3};
-constexpr Box2 kBasinRegion{-104.8, -9.0, -31.5, 67.9};
-constexpr Box2 kWaterQuad{-120, 0, -40, 80};
-constexpr double kWaterTop = -1.0;  // the quad's corners lie at y = -1 and y = -2
-constexpr Box2 kGrove{-5, 1.9, -7.9, 7.9};
-constexpr double kGroveLow = -0.24, kGroveHigh = 0.02;
-struct GroundSpot {
-    const char* what;
-    double x, z, height, tolerance;
-};
-constexpr GroundSpot kGroundSpots[] = {
-    {"first signpost", -25, 25, -0.19, 0.01},
-    {"second signpost", -20, 60, -0.68, 0.01},
-    {"ducks", -22.5, 12.5, -5.3, 0.05},
-};
+
+// Bounds compare as the floats the arrays hold, so a vertex placed on a bound is inside.
+bool contains(const GroundBox& box, double x, double z) {
+    return x >= float(box.minX) && x <= float(box.maxX) && z >= float(box.minZ) &&
+           z <= float(box.maxZ);
+}
+
+// " x a..b, z c..d", for messages.
+std::string boxText(const GroundBox& box) {
+    return format(" x %.9g..%.9g, z %.9g..%.9g", box.minX, box.maxX, box.minZ, box.maxZ);
+}
 
 std::string landCountCheck(const MeshView& m) {
     return checkCounts(m, "land", kLandVertexCount, kLandIndexCount);
@@ -48,12 +33,11 @@ std::string landCountCheck(const MeshView& m) {
 
 }  // namespace
 
-// One texture repeat per 807.1 units, centred on the middle of the land.
 double landS(double x) {
-    return 0.5 + (x + 4.633) / 807.1;
+    return landTextureS(x);
 }
 double landT(double z) {
-    return 0.5 - (z + 3.546) / 807.1;
+    return landTextureT(z);
 }
 
 std::string checkLandExtent(const MeshView& m) {
@@ -64,8 +48,8 @@ std::string checkLandExtent(const MeshView& m) {
             hi[k] = std::max(hi[k], double(m.vertices[3 * i + k]));
         }
     }
-    const double want[6] = {kLandExtent.minX, kLandMinY, kLandExtent.minZ,
-                            kLandExtent.maxX, kLandMaxY, kLandExtent.maxZ};
+    const double want[6] = {kLandExtent.minX, kLandLowestY,  kLandExtent.minZ,
+                            kLandExtent.maxX, kLandHighestY, kLandExtent.maxZ};
     for (int k = 0; k < 3; ++k) {
         if (!near(lo[k], want[k], 1e-4) || !near(hi[k], want[k + 3], 1e-4)) {
             return format("land bounding box: axis %.0f spans %.9g to %.9g, expected %.9g to %.9g",
@@ -85,9 +69,13 @@ std::string checkLandExtent(const MeshView& m) {
 }
 
 std::string checkLandStart(const MeshView& m) {
+    // The two corners of the far edge, west then east.
     struct Expected {
         double x, z, s, t;
-    } corner[2] = {{-701.368, 493.495, -0.3633, -0.1158}, {692.102, 493.495, 1.3633, -0.1158}};
+    } corner[2] = {{kLandExtent.minX, kLandExtent.maxZ, landTextureS(kLandExtent.minX),
+                    landTextureT(kLandExtent.maxZ)},
+                   {kLandExtent.maxX, kLandExtent.maxZ, landTextureS(kLandExtent.maxX),
+                    landTextureT(kLandExtent.maxZ)}};
     for (int i = 0; i < 2; ++i) {
         const float* n = m.normals + 3 * i;
         if (!near(m.x(i), corner[i].x, 5e-4) || m.y(i) != 0 || !near(m.z(i), corner[i].z, 5e-4)) {
@@ -117,9 +105,9 @@ std::string checkLandLevelCount(const MeshView& m) {
     for (int i = 0; i < m.vertexCount; ++i) {
         level += m.y(i) == 0;
     }
-    if (level != kLandLevelVertices) {
+    if (level != kLandLevelVertexCount) {
         return "level skirt: " + std::to_string(level) + " vertices lie at y = 0, not " +
-               std::to_string(kLandLevelVertices);
+               std::to_string(kLandLevelVertexCount);
     }
     return "";
 }
@@ -132,15 +120,15 @@ std::string checkLandRelief(const MeshView& m) {
         double x = m.x(i), y = m.y(i), z = m.z(i);
         double* box = nullptr;
         if (y > 0) {
-            if (!kHillRegion.contains(x, z)) {
-                return "hill region: " + vertexText(m, i) +
-                       " is above 0 outside x -166.4..121.7, z -144.3..138.3";
+            if (!contains(kHillRegion, x, z)) {
+                return "hill region: " + vertexText(m, i) + " is above 0 outside" +
+                       boxText(kHillRegion);
             }
             box = hill;
         } else if (y < 0) {
-            if (!kBasinRegion.contains(x, z)) {
-                return "basin region: " + vertexText(m, i) +
-                       " is below 0 outside x -104.8..-9.0, z -31.5..67.9";
+            if (!contains(kBasinRegion, x, z)) {
+                return "basin region: " + vertexText(m, i) + " is below 0 outside" +
+                       boxText(kBasinRegion);
             }
             box = basin;
         } else {
@@ -149,11 +137,11 @@ std::string checkLandRelief(const MeshView& m) {
         box[0] = std::min(box[0], x), box[1] = std::max(box[1], x);
         box[2] = std::min(box[2], z), box[3] = std::max(box[3], z);
     }
-    const Box2* regions[2] = {&kHillRegion, &kBasinRegion};
+    const GroundBox* regions[2] = {&kHillRegion, &kBasinRegion};
     double* found[2] = {hill, basin};
     const char* names[2] = {"hill region", "basin region"};
     for (int r = 0; r < 2; ++r) {
-        const Box2& b = *regions[r];
+        const GroundBox& b = *regions[r];
         const double* f = found[r];
         if (!near(f[0], b.minX, 0.05) || !near(f[1], b.maxX, 0.05) || !near(f[2], b.minZ, 0.05) ||
             !near(f[3], b.maxZ, 0.05)) {
@@ -243,7 +231,7 @@ namespace {
 
 // Visits the ground on a grid of step `step` over a box, triangle by triangle.
 template <typename Visit>
-void sampleGround(const MeshView& m, const Box2& box, double step, Visit visit) {
+void sampleGround(const MeshView& m, const GroundBox& box, double step, Visit visit) {
     for (int t = 0; t < m.triangleCount(); ++t) {
         unsigned a = m.corner(t, 0), b = m.corner(t, 1), c = m.corner(t, 2);
         double x0 = std::max(box.minX, std::min({m.x(a), m.x(b), m.x(c)}));
@@ -275,27 +263,29 @@ std::string checkLandGround(const MeshView& m) {
     std::string problem;
     // The surface is linear in each triangle, so a fine grid plus the vertices inside the box
     // finds its extremes there closely enough for a 0.02 band.
-    sampleGround(m, kGrove, 0.05, [&](int t, double x, double z, double h) {
-        if (problem.empty() && (h < kGroveLow || h > kGroveHigh)) {
+    const std::string band = format(" leaves %.9g..%.9g", kGroveLowestY, kGroveHighestY);
+    sampleGround(m, kGroveArea, 0.05, [&](int t, double x, double z, double h) {
+        if (problem.empty() && (h < kGroveLowestY || h > kGroveHighestY)) {
             problem =
                 format("grove ground: height %.9g at (%.9g, %.9g) in triangle %.0f", h, x, z, t) +
-                " leaves -0.24..0.02";
+                band;
         }
     });
     for (int i = 0; i < m.vertexCount && problem.empty(); ++i) {
-        if (kGrove.contains(m.x(i), m.z(i)) && (m.y(i) < kGroveLow || m.y(i) > kGroveHigh)) {
-            problem = "grove ground: " + vertexText(m, i) + " leaves -0.24..0.02";
+        if (contains(kGroveArea, m.x(i), m.z(i)) &&
+            (m.y(i) < kGroveLowestY || m.y(i) > kGroveHighestY)) {
+            problem = "grove ground: " + vertexText(m, i) + band;
         }
     }
     if (!problem.empty()) {
         return problem;
     }
-    for (const auto& spot : kGroundSpots) {
+    for (const LevelSpot& spot : kLevelSpots) {
         double h = 0;
-        if (!groundHeight(m, spot.x, spot.z, &h) || !near(h, spot.height, spot.tolerance)) {
+        if (!groundHeight(m, spot.x, spot.z, &h) || !near(h, spot.groundY, spot.tolerance)) {
             return std::string("ground under the ") + spot.what +
                    format(": height %.9g at (%.9g, %.9g), expected %.9g", h, spot.x, spot.z,
-                          spot.height);
+                          spot.groundY);
         }
     }
     return "";
@@ -305,13 +295,13 @@ std::string checkLandGround(const MeshView& m) {
 // lies strictly inside the quad, and along the quad's border the ground stands above the water,
 // so the land hides the margins. Some of the pond must be under water.
 std::string checkLandWater(const MeshView& m) {
-    const Box2 around{kWaterQuad.minX - 40, kWaterQuad.maxX + 40, kWaterQuad.minZ - 40,
-                      kWaterQuad.maxZ + 40};
+    const GroundBox around{kWaterQuad.minX - 40, kWaterQuad.maxX + 40, kWaterQuad.minZ - 40,
+                           kWaterQuad.maxZ + 40};
     std::string problem;
     int wet = 0;
     const double step = 0.5;
     sampleGround(m, around, step, [&](int t, double x, double z, double h) {
-        if (h >= kWaterTop) {
+        if (h >= kWaterHighY) {
             return;
         }
         ++wet;

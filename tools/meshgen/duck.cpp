@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "assets/scene_layout.h"
 #include "tools/meshgen/duck.h"
 
 namespace {
@@ -59,10 +60,8 @@ Vec3 placeBill(const Feature& f, double q, double psi) {
     return p2;
 }
 
-// Turns the design frame into the model frame, fits the expected bounding box, and gives every
-// vertex one copy per smoothing group around it, each with its own normal.
-const double kDuckMin[3] = {-0.0298, -0.0659, -0.0350};
-const double kDuckMax[3] = {0.0300, 0.0370, 0.0661};
+// Turns the design frame into the model frame, fits the duck's box in assets/scene_layout.h, and
+// gives every vertex one copy per smoothing group around it, each with its own normal.
 
 Mesh splitByGroup(const DuckBuilder& b) {
     std::vector<Vec3> model;
@@ -79,8 +78,9 @@ Mesh splitByGroup(const DuckBuilder& b) {
     for (Vec3& p : model) {
         double c[3] = {p.x, p.y, p.z};
         for (int k = 0; k < 3; ++k) {
-            c[k] = asFloat(kDuckMin[k] +
-                           (c[k] - lo[k]) * (kDuckMax[k] - kDuckMin[k]) / (hi[k] - lo[k]));
+            c[k] =
+                asFloat(kDuckModelMin[k] +
+                        (c[k] - lo[k]) * (kDuckModelMax[k] - kDuckModelMin[k]) / (hi[k] - lo[k]));
         }
         p = {c[0], c[1], c[2]};
     }

@@ -9,18 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "assets/scene_layout.h"
 #include "tools/meshgen/geometry.h"
 
 namespace {
-
-const double kLandMinX = -701.368, kLandMaxX = 692.102;
-const double kLandMinZ = -500.587, kLandMaxZ = 493.495;
-const double kHillMinX = -166.4, kHillMaxX = 121.7, kHillMinZ = -144.3, kHillMaxZ = 138.3;
-const double kBasinMinX = -104.8, kBasinMaxX = -9.0, kBasinMinZ = -31.5, kBasinMaxZ = 67.9;
-const double kPeakHeight = 16.8511;
-const double kFloorHeight = -14.4643;
-const int kLandVertices = 682;
-const int kLandZeroVertices = 98;
 
 struct Point2 {
     double x, z;
@@ -90,7 +82,8 @@ std::vector<std::array<int, 3>> delaunay(const std::vector<Point2>& pts) {
 
 // The terrain before it is sampled: a flat skirt, hills in the middle, and the pond basin.
 double hillHeight(double x, double z) {
-    if (x < kHillMinX || x > kHillMaxX || z < kHillMinZ || z > kHillMaxZ) {
+    if (x < kHillRegion.minX || x > kHillRegion.maxX || z < kHillRegion.minZ ||
+        z > kHillRegion.maxZ) {
         return 0;
     }
     struct Bump {
@@ -107,8 +100,8 @@ double hillHeight(double x, double z) {
         h += b.height * std::exp(-(dx * dx + dz * dz));
     }
     // Lowland around the pond and the grove stays flat; the hills rise beyond it.
-    double pondDx = std::max({kBasinMinX - 8 - x, x - (kBasinMaxX + 8), 0.0});
-    double pondDz = std::max({kBasinMinZ - 8 - z, z - (kBasinMaxZ + 8), 0.0});
+    double pondDx = std::max({kBasinRegion.minX - 8 - x, x - (kBasinRegion.maxX + 8), 0.0});
+    double pondDz = std::max({kBasinRegion.minZ - 8 - z, z - (kBasinRegion.maxZ + 8), 0.0});
     double groveDx = std::max({-14 - x, x - 12, 0.0});
     double groveDz = std::max({-18 - z, z - 18, 0.0});
     double away = std::min(std::hypot(pondDx, pondDz), std::hypot(groveDx, groveDz));
@@ -116,12 +109,14 @@ double hillHeight(double x, double z) {
 }
 
 double basinDepth(double x, double z) {
-    if (x <= kBasinMinX || x >= kBasinMaxX || z <= kBasinMinZ || z >= kBasinMaxZ) {
+    if (x <= kBasinRegion.minX || x >= kBasinRegion.maxX || z <= kBasinRegion.minZ ||
+        z >= kBasinRegion.maxZ) {
         return 0;
     }
     // A shallow dish over the whole basin, a deep bowl in its west and a hollow in its east
     // where the ducks float; the rim tapers to nothing at the basin's edge.
-    double edge = std::min({x - kBasinMinX, kBasinMaxX - x, z - kBasinMinZ, kBasinMaxZ - z});
+    double edge = std::min({x - kBasinRegion.minX, kBasinRegion.maxX - x, z - kBasinRegion.minZ,
+                            kBasinRegion.maxZ - z});
     double taper = smoothstep(0, 9, edge);
     auto gauss = [](double x, double z, double cx, double cz, double sx, double sz) {
         double dx = (x - cx) / sx, dz = (z - cz) / sz;
@@ -166,8 +161,8 @@ std::vector<Candidate> worstPerTriangle(const Triangulation& tr, double step) {
         const LandPoint &a = tr.pts[t[0]], &b = tr.pts[t[1]], &c = tr.pts[t[2]];
         double minX = std::min({a.x, b.x, c.x}), maxX = std::max({a.x, b.x, c.x});
         double minZ = std::min({a.z, b.z, c.z}), maxZ = std::max({a.z, b.z, c.z});
-        if (maxX < kHillMinX - 20 || minX > kHillMaxX + 20 || maxZ < kHillMinZ - 20 ||
-            minZ > kHillMaxZ + 20) {
+        if (maxX < kHillRegion.minX - 20 || minX > kHillRegion.maxX + 20 ||
+            maxZ < kHillRegion.minZ - 20 || minZ > kHillRegion.maxZ + 20) {
             continue;
         }
         double area = orientUp({a.x, a.z}, {b.x, b.z}, {c.x, c.z});
@@ -206,30 +201,31 @@ Mesh makeLand() {
     std::vector<LandPoint> pts;
     auto add = [&](double x, double y, double z) { pts.push_back({x, asFloat(y), z}); };
     // The corners, in the order the arrays start with; index 2 is filled in at the end.
-    add(kLandMinX, 0, kLandMaxZ);
-    add(kLandMaxX, 0, kLandMaxZ);
-    add(kLandMaxX, 0, kLandMinZ);
-    add(kLandMinX, 0, kLandMinZ);
+    add(kLandExtent.minX, 0, kLandExtent.maxZ);
+    add(kLandExtent.maxX, 0, kLandExtent.maxZ);
+    add(kLandExtent.maxX, 0, kLandExtent.minZ);
+    add(kLandExtent.minX, 0, kLandExtent.minZ);
 
     // Fixed spots: the deepest point, the highest, the ground under the signposts and under the
     // ducks, and one vertex on each edge of the hill and basin boxes so that both reach them.
-    add(-66, kFloorHeight, 10);
-    add(-118, kPeakHeight, -92);
-    add(-25, -0.19, 25);
-    add(-20, -0.68, 60);
-    add(-22.5, -5.3, 12.5);
-    add(kBasinMinX, -0.02, 20);
-    add(kBasinMaxX, -0.02, 36);
-    add(-70, -0.02, kBasinMinZ);
-    add(-50, -0.02, kBasinMaxZ);
-    add(kHillMinX, terrain(kHillMinX, 0), 0);
-    add(kHillMaxX, terrain(kHillMaxX, -40), -40);
-    add(-60, terrain(-60, kHillMinZ), kHillMinZ);
-    add(30, terrain(30, kHillMaxZ), kHillMaxZ);
+    add(-66, kLandLowestY, 10);
+    add(-118, kLandHighestY, -92);
+    for (const LevelSpot& spot : kLevelSpots) {
+        add(spot.x, spot.groundY, spot.z);
+    }
+    add(kBasinRegion.minX, -0.02, 20);
+    add(kBasinRegion.maxX, -0.02, 36);
+    add(-70, -0.02, kBasinRegion.minZ);
+    add(-50, -0.02, kBasinRegion.maxZ);
+    add(kHillRegion.minX, terrain(kHillRegion.minX, 0), 0);
+    add(kHillRegion.maxX, terrain(kHillRegion.maxX, -40), -40);
+    add(-60, terrain(-60, kHillRegion.minZ), kHillRegion.minZ);
+    add(30, terrain(30, kHillRegion.maxZ), kHillRegion.maxZ);
 
     // The grove stands on a flat patch: a ring of level vertices keeps it so.
     int zeroCount = 4;
-    const double groveX = -1.55, groveZ = 0;
+    const double groveX = (kGroveArea.minX + kGroveArea.maxX) / 2;
+    const double groveZ = (kGroveArea.minZ + kGroveArea.maxZ) / 2;
     for (int i = 0; i < 10; ++i) {
         double a = 2 * kPi * (i + 0.5) / 10;
         add(groveX + 9 * std::cos(a), 0, groveZ + 13 * std::sin(a));
@@ -238,9 +234,11 @@ Mesh makeLand() {
     // A level ring just outside the hills joins them to the skirt, and a sparse outer ring keeps
     // the skirt's triangles from growing needle-thin.
     const int outerRing = 16;
-    const int hillRing = kLandZeroVertices - zeroCount - outerRing;
-    const double cx = (kHillMinX + kHillMaxX) / 2, cz = (kHillMinZ + kHillMaxZ) / 2;
-    const double rx = (kHillMaxX - kHillMinX) / 2, rz = (kHillMaxZ - kHillMinZ) / 2;
+    const int hillRing = kLandLevelVertexCount - zeroCount - outerRing;
+    const double cx = (kHillRegion.minX + kHillRegion.maxX) / 2,
+                 cz = (kHillRegion.minZ + kHillRegion.maxZ) / 2;
+    const double rx = (kHillRegion.maxX - kHillRegion.minX) / 2,
+                 rz = (kHillRegion.maxZ - kHillRegion.minZ) / 2;
     const double perimeter = 4 * (rx + rz + 28);
     for (int i = 0; i < hillRing; ++i) {
         // Evenly along a rectangle 14 units outside the hill box, a little jittered so that no
@@ -267,8 +265,8 @@ Mesh makeLand() {
     // A jittered seed grid over the relief, skipping level ground.
     Random random(20060607);
     const double step = 24;
-    for (double x = kHillMinX + step / 2; x < kHillMaxX; x += step) {
-        for (double z = kHillMinZ + step / 2; z < kHillMaxZ; z += step) {
+    for (double x = kHillRegion.minX + step / 2; x < kHillRegion.maxX; x += step) {
+        for (double z = kHillRegion.minZ + step / 2; z < kHillRegion.maxZ; z += step) {
             double jx = x + random.range(-4, 4), jz = z + random.range(-4, 4);
             double h = terrain(jx, jz);
             if (h != 0) {
@@ -279,9 +277,9 @@ Mesh makeLand() {
 
     // Greedy refinement: add vertices where the surface departs most from the terrain.
     Triangulation tr = triangulate(pts);
-    while (int(pts.size()) < kLandVertices) {
+    while (int(pts.size()) < kLandVertexCount) {
         auto worst = worstPerTriangle(tr, 0.75);
-        int room = kLandVertices - int(pts.size());
+        int room = kLandVertexCount - int(pts.size());
         int batch = std::min<int>({room, std::max(1, int(worst.size()) / 8), int(worst.size())});
         for (int i = 0; i < batch; ++i) {
             add(worst[i].x, terrain(worst[i].x, worst[i].z), worst[i].z);
@@ -324,10 +322,8 @@ Mesh makeLand() {
     while (first[0] != 1) {
         std::rotate(first.begin(), first.begin() + 1, first.end());
     }
-    // Texture coordinates: a planar projection from above, one repeat per 807.1 units, centred
-    // on the middle of the land.
     for (const auto& p : m.positions) {
-        m.texCoords.push_back({0.5 + (p.x + 4.633) / 807.1, 0.5 - (p.z + 3.546) / 807.1});
+        m.texCoords.push_back({landTextureS(p.x), landTextureT(p.z)});
     }
     std::printf("land: %zu vertices (%d level), %zu triangles\n", m.positions.size(), zeroCount,
                 m.triangles.size());
