@@ -3,13 +3,11 @@
 // desktop-file-validate and man make of it, and both launchers from the unpacked tree showing
 // their first frame.
 #include <cctype>
-#include <chrono>
 #include <cstdint>
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -18,7 +16,8 @@
 
 #include "app/app.h"
 #include "input/input.h"
-#include "tests/support/program.h"
+#include "tests/support/launchers.h"
+#include "tests/support/paths.h"
 #include "viewer/viewer.h"
 
 namespace {
@@ -42,11 +41,6 @@ bool isExecutable(const std::string& path) {
     return access(path.c_str(), X_OK) == 0;
 }
 
-std::string canonical(const std::string& path) {
-    char resolved[4096];
-    return realpath(path.c_str(), resolved) != nullptr ? resolved : path;
-}
-
 // Runs of spaces and line breaks made one space, so that text compares however man wrapped it.
 std::string squeezed(const std::string& text) {
     return std::regex_replace(text, std::regex(R"(\s+)"), " ");
@@ -55,7 +49,7 @@ std::string squeezed(const std::string& text) {
 // The project version the build was configured with.
 std::string projectVersion() {
     std::smatch match;
-    const std::string cache = contents(std::string(BINARY_DIR) + "/CMakeCache.txt");
+    const std::string cache = contents(binaryDir() + "/CMakeCache.txt");
     return std::regex_search(cache, match, std::regex(R"(CMAKE_PROJECT_VERSION:STATIC=(\S+))"))
                ? match[1].str()
                : "";
@@ -122,24 +116,6 @@ std::string renderedMenu(const Entry (&entries)[N]) {
     return text;
 }
 
-// Share of black pixels in a rectangle. Land drawn without its texture is black (the image
-// buffers start zeroed), so textured land is the opposite.
-double shareOfBlack(const Screenshot& shot, int x0, int y0, int x1, int y1) {
-    return shareOfColour(shot, {0, 0, 0}, 3, x0, y0, x1, y1);
-}
-
-// The window once `drawn` holds of a grab of it, or the last grab at the deadline.
-template <typename Drawn>
-Screenshot grabOnceDrawn(const std::string& window, Drawn drawn) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    Screenshot shot = grabWindow(window);
-    while (!drawn(shot) && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        shot = grabWindow(window);
-    }
-    return shot;
-}
-
 // Makes the package once for all cases and unpacks it.
 class Package : public ::testing::Test {
   protected:
@@ -147,9 +123,9 @@ class Package : public ::testing::Test {
         out_ = new TempDir;
         root_ = new TempDir;
         deb_ = out_->path + "/quelmire_" + projectVersion() + "_amd64.deb";
-        cpack_ = new CommandResult(runCommand(
-            "cpack --config " + shellQuoted(std::string(BINARY_DIR) + "/CPackConfig.cmake") +
-            " -B " + shellQuoted(out_->path) + " 2>&1"));
+        cpack_ = new CommandResult(runCommand("cpack --config " +
+                                              shellQuoted(binaryDir() + "/CPackConfig.cmake") +
+                                              " -B " + shellQuoted(out_->path) + " 2>&1"));
         unpack_ = new CommandResult(runCommand("dpkg-deb -x " + shellQuoted(deb_) + " " +
                                                shellQuoted(root_->path) + " 2>&1"));
     }
@@ -174,19 +150,6 @@ class Package : public ::testing::Test {
     }
     static std::string page(const std::string& program) {
         return root() + "/usr/share/man/man6/" + program + ".6.gz";
-    }
-
-    // The launcher started the program itself in the texture folder.
-    static void expectRunsInTextureFolder(const Program& program, const std::string& name) {
-        const std::string proc = "/proc/" + std::to_string(program.pid());
-        EXPECT_EQ(canonical(proc + "/exe"), canonical(root() + "/usr/libexec/quelmire/" + name));
-        EXPECT_EQ(canonical(proc + "/cwd"), canonical(root() + "/usr/share/quelmire"));
-    }
-
-    static void quitWithQ(Program& program, const std::string& window) {
-        ASSERT_TRUE(xdo("mousemove --window " + window + " 200 200"));
-        ASSERT_TRUE(xdo("key q"));
-        EXPECT_EQ(program.waitExit(20.0), 0) << program.stderrText();
     }
 
   private:
@@ -227,7 +190,7 @@ TEST_F(Package, HoldsTheProgramsTheirTexturesAndTheirLaunchers) {
     for (const char* texture : kTextures) {
         const std::string packed = contents(root() + "/usr/share/quelmire/" + texture);
         EXPECT_NE(packed, "") << texture;
-        EXPECT_EQ(packed, contents(std::string(DATA_DIR) + "/" + texture)) << texture;
+        EXPECT_EQ(packed, contents(dataDir() + "/" + texture)) << texture;
     }
 }
 
@@ -278,7 +241,7 @@ TEST_F(Package, LintianFindsNoErrorsAndEveryWarningIsExplained) {
         runCommand("lintian --tag-display-limit 0 " + shellQuoted(deb()) + " 2>&1");
     EXPECT_EQ(lintian.output.find("\nE: "), std::string::npos) << lintian.output;
     EXPECT_NE(lintian.output.rfind("E: ", 0), 0u) << lintian.output;
-    const std::string readme = contents(std::string(SOURCE_DIR) + "/README.md");
+    const std::string readme = contents(sourceDir() + "/README.md");
     std::smatch match;
     const std::regex warning(R"(W: quelmire: (\S+))");
     for (auto at = lintian.output.cbegin();
@@ -328,40 +291,12 @@ TEST_F(Package, BrindlefensPageNamesEveryKeyOfItsHelpAndItsWholeMenu) {
     EXPECT_NE(text.find("/usr/share/quelmire"), std::string::npos) << text;
 }
 
-TEST_F(Package, QuelmiresLauncherFromTheUnpackedTreeShowsTexturedLand) {
-    Program quelmire(root() + "/usr/bin/quelmire", "/");
-    const std::string window = quelmire.waitForWindow(kWindowTitle);
-    ASSERT_FALSE(window.empty()) << quelmire.stderrText();
-    expectRunsInTextureFolder(quelmire, "quelmire");
-    // The band below the grove and the lower right corner beside the pond are land: black
-    // without its texture. The pond, lower left, is drawn untextured and tells a frame is there.
-    auto blackLand = [](const Screenshot& shot) {
-        return 0.5 *
-               (shareOfBlack(shot, 0, 370, 700, 430) + shareOfBlack(shot, 500, 620, 700, 700));
-    };
-    const Screenshot shot = grabOnceDrawn(window, [&](const Screenshot& s) {
-        return s.width == kWindowWidth && shareOfBlack(s, 50, 480, 250, 600) < 0.5 &&
-               blackLand(s) < 0.05;
-    });
-    ASSERT_EQ(shot.width, kWindowWidth);
-    EXPECT_LT(blackLand(shot), 0.05);
-    EXPECT_NE(quelmire.stdoutText(), "");  // the help text
-    quitWithQ(quelmire, window);
-}
-
-TEST_F(Package, BrindlefensLauncherFromTheUnpackedTreeShowsTheLand) {
-    Program brindlefen(root() + "/usr/bin/brindlefen", "/");
-    const std::string window = brindlefen.waitForWindow(kViewerTitle);
-    ASSERT_FALSE(window.empty()) << brindlefen.stderrText();
-    expectRunsInTextureFolder(brindlefen, "brindlefen");
-    // Seen edge-on, the lit land is a band across the middle, on black.
-    const Screenshot shot = grabOnceDrawn(window, [](const Screenshot& s) {
-        return s.width >= 380 && shareOfBlack(s, 20, 188, 380, 196) < 0.2;
-    });
-    ASSERT_GE(shot.width, 380);
-    EXPECT_LT(shareOfBlack(shot, 20, 188, 380, 196), 0.2);
-    EXPECT_GT(shareOfBlack(shot, 0, 0, shot.width, 150), 0.99);
-    quitWithQ(brindlefen, window);
+TEST_F(Package, EachLauncherFromTheUnpackedTreeStartsItsProgramWithItsTextures) {
+    const std::string usr = root() + "/usr";
+    expectQuelmireLauncherWorks(usr + "/bin", usr + "/libexec/quelmire", usr + "/share/quelmire",
+                                "/");
+    expectBrindlefenLauncherWorks(usr + "/bin", usr + "/libexec/quelmire", usr + "/share/quelmire",
+                                  "/");
 }
 
 }  // namespace
