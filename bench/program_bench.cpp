@@ -1,33 +1,32 @@
 // The real Quelmire, started as a user starts it and measured from outside: start-up to first
 // frame and peak resident memory against an empty GLUT window started the same way, frames
 // delivered and sun ticks per second over ten seconds, and the share of the instructions of a
-// running Quelmire that our own code and GLU execute. The programs are not changed: a preloaded
-// shim (frame_counter.cpp) counts their swaps and light-0 positions.
+// running Quelmire that our own code and GLU execute. The programs are not changed: they are
+// started by the tests' launcher, whose preloaded probe (tests/support/probe.h) counts their
+// swaps and light-0 positions.
 #include <algorithm>
-#include <cctype>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <benchmark/benchmark.h>
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/mman.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include "bench/frame_counter.h"
+#include "tests/support/expected.h"
+#include "tests/support/paths.h"
 #include "tests/support/program.h"
 
 namespace {
 
-constexpr const char* kQuelmireTitle = "Tesk Coursework 2006: Quelmire";
 constexpr double kNominalFramesPerSecond = 1000.0 / 16.0;
 constexpr double kNominalSunTicksPerSecond = 1000.0 / 20.0;
 constexpr int kStartUpRuns = 5;
@@ -43,98 +42,43 @@ double nowSeconds() {
     return static_cast<double>(monotonicNanoseconds()) * 1e-9;
 }
 
-// A program started in the texture folder with the frame counter preloaded.
+void pause(double seconds) {
+    std::this_thread::sleep_for(std::chrono::duration<double>(seconds));
+}
+
+// A program started by the tests' launcher in the texture folder, with the probe preloaded,
+// and the moment just before it was started.
 class CountedProgram {
   public:
-    explicit CountedProgram(const std::vector<std::string>& command) {
-        const std::string counterFile = counterDir_.path + "/counts";
-        const int fd = open(counterFile.c_str(), O_RDWR | O_CREAT | O_TRUNC, 0644);
-        if (fd < 0 || ftruncate(fd, sizeof(FrameCounts)) != 0) {
-            std::abort();
-        }
-        void* map = mmap(nullptr, sizeof(FrameCounts), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-        close(fd);
-        if (map == MAP_FAILED) {
-            std::abort();
-        }
-        counts_ = static_cast<FrameCounts*>(map);
-        startNs_ = monotonicNanoseconds();
-        pid_ = fork();
-        if (pid_ == 0) {
-            const int quiet = open("/dev/null", O_RDWR);
-            dup2(quiet, 0);
-            dup2(quiet, 1);
-            dup2(quiet, 2);
-            if (chdir(DATA_DIR) != 0) {
-                _exit(126);
-            }
-            setenv("LD_PRELOAD", FRAME_COUNTER_PATH, 1);
-            setenv(kFrameCounterVariable, counterFile.c_str(), 1);
-            std::vector<char*> argv;
-            for (const std::string& word : command) {
-                argv.push_back(const_cast<char*>(word.c_str()));
-            }
-            argv.push_back(nullptr);
-            execvp(argv[0], argv.data());
-            _exit(127);
-        }
-    }
-
-    ~CountedProgram() {
-        if (pid_ > 0 && !exited_) {
-            kill(pid_, SIGKILL);
-            waitpid(pid_, nullptr, 0);
-        }
-        munmap(counts_, sizeof(FrameCounts));
-    }
-
-    CountedProgram(const CountedProgram&) = delete;
-    CountedProgram& operator=(const CountedProgram&) = delete;
+    explicit CountedProgram(const std::vector<std::string>& command)
+        : startNs_(monotonicNanoseconds()), program_(command, dataDir()) {}
 
     bool waitFirstFrame(double seconds) {
-        const double end = nowSeconds() + seconds;
-        while (counts_->firstSwapNs.load() == 0) {
-            if (nowSeconds() > end || waitpid(pid_, nullptr, WNOHANG) == pid_) {
-                return false;
-            }
-            usleep(500);
-        }
-        return true;
+        return waitUntil(
+                   [&] {
+                       return program_.counts()->firstSwapNs.load() != 0 || !program_.running();
+                   },
+                   seconds) &&
+               program_.counts()->firstSwapNs.load() != 0;
     }
 
-    // From just before the fork to the end of the first buffer swap.
+    // From just before the start to the end of the first buffer swap.
     double startUpSeconds() const {
-        return static_cast<double>(counts_->firstSwapNs.load() - startNs_) * 1e-9;
+        return static_cast<double>(counts().firstSwapNs.load() - startNs_) * 1e-9;
     }
 
     // CPU time of every thread of the program until its first frame was on screen.
     double startUpCpuSeconds() const {
-        return static_cast<double>(counts_->firstSwapCpuNs.load()) * 1e-9;
+        return static_cast<double>(counts().firstSwapCpuNs.load()) * 1e-9;
     }
 
-    // Exit status, or -1 if it did not end in time.
-    int waitExit(double seconds) {
-        const double end = nowSeconds() + seconds;
-        while (nowSeconds() < end) {
-            int status = 0;
-            if (waitpid(pid_, &status, WNOHANG) == pid_) {
-                exited_ = true;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-            }
-            usleep(20000);
-        }
-        return -1;
-    }
-
-    const FrameCounts& counts() const { return *counts_; }
-    pid_t pid() const { return pid_; }
+    int waitExit(double seconds) { return program_.waitExit(seconds); }
+    const ProbeCounts& counts() const { return *program_.counts(); }
+    pid_t pid() const { return program_.pid(); }
 
   private:
-    TempDir counterDir_;
-    FrameCounts* counts_ = nullptr;
-    std::int64_t startNs_ = 0;
-    pid_t pid_ = -1;
-    bool exited_ = false;
+    std::int64_t startNs_;
+    Program program_;
 };
 
 // A value of the /proc/PID/status line `key` (in kB for the memory lines).
@@ -168,7 +112,7 @@ double median(std::vector<double> values) {
 }
 
 std::vector<std::string> quelmireCommand() {
-    return {QUELMIRE_PATH};
+    return {quelmirePath()};
 }
 
 std::vector<std::string> emptyWindowCommand() {
@@ -208,7 +152,7 @@ double peakMegabytes(const std::vector<std::string>& command) {
     if (!program.waitFirstFrame(kFirstFrameTimeoutSeconds)) {
         return -1.0;
     }
-    sleepSeconds(kMemorySettleSeconds);
+    pause(kMemorySettleSeconds);
     return static_cast<double>(statusValue(program.pid(), "VmHWM:")) / 1024.0;
 }
 
@@ -242,11 +186,11 @@ bool measureRates(const std::vector<std::string>& command, RunningRates& rates) 
     if (!program.waitFirstFrame(kFirstFrameTimeoutSeconds)) {
         return false;
     }
-    sleepSeconds(kSettleSeconds);
-    const FrameCounts& c = program.counts();
+    pause(kSettleSeconds);
+    const ProbeCounts& c = program.counts();
     const double t0 = nowSeconds(), cpu0 = cpuSeconds(program.pid());
     const auto swaps0 = c.swaps.load(), lights0 = c.lightPositions.load();
-    sleepSeconds(kCountSeconds);
+    pause(kCountSeconds);
     const double t1 = nowSeconds(), cpu1 = cpuSeconds(program.pid());
     const auto swaps1 = c.swaps.load(), lights1 = c.lightPositions.load();
     rates.framesPerSecond = static_cast<double>(swaps1 - swaps0) / (t1 - t0);
@@ -278,7 +222,8 @@ void DeliveredFrameRate(benchmark::State& state) {
 }
 BENCHMARK(DeliveredFrameRate)->Iterations(1)->Unit(benchmark::kSecond);
 
-// Self cost (instructions) per object file and per function from a callgrind output file.
+// Self cost (instructions, callgrind's Ir counter) per object file and per function, as
+// callgrind_annotate reads them from a callgrind output file.
 struct CallgrindCosts {
     std::map<std::string, double> byObject;
     std::map<std::string, double> byFunction;  // "object|function"
@@ -287,51 +232,30 @@ struct CallgrindCosts {
 
 CallgrindCosts readCallgrind(const std::string& path) {
     CallgrindCosts costs;
-    std::map<std::string, std::string> objects, functions;  // compressed "(n)" ids
-    auto expand = [](std::map<std::string, std::string>& names, const std::string& field) {
-        if (field.empty() || field[0] != '(') {
-            return field;
-        }
-        const std::size_t close = field.find(')');
-        const std::string id = field.substr(0, close + 1);
-        if (close + 2 <= field.size()) {
-            names[id] = field.substr(close + 2);
-        }
-        return names[id];
-    };
-    std::ifstream in(path);
-    std::string line, object, function;
-    bool nextIsCallCost = false;
-    while (std::getline(in, line)) {
-        if (line.empty()) {
+    const CommandResult annotated = runCommand(
+        "callgrind_annotate --inclusive=no --threshold=100 --show-percs=no '" + path + "'");
+    // "1,234,567  file:function [object]", one line per function, every function shown; the
+    // object is left out where it is the one of the line before.
+    const std::regex line(R"(^\s*([0-9,]+)\s+(.*?)(?: \[(.*)\])?\s*$)");
+    std::smatch m;
+    std::istringstream in(annotated.output);
+    std::string object;
+    bool listing = false;
+    for (std::string text; std::getline(in, text);) {
+        listing = listing || text.find("file:function") != std::string::npos;
+        if (!listing || !std::regex_match(text, m, line)) {
             continue;
         }
-        if (line.rfind("ob=", 0) == 0) {
-            object = expand(objects, line.substr(3));
-        } else if (line.rfind("cob=", 0) == 0) {
-            expand(objects, line.substr(4));
-        } else if (line.rfind("fn=", 0) == 0) {
-            function = expand(functions, line.substr(3));
-        } else if (line.rfind("cfn=", 0) == 0) {
-            expand(functions, line.substr(4));
-        } else if (line.rfind("calls=", 0) == 0) {
-            nextIsCallCost = true;
-        } else if (std::isdigit(static_cast<unsigned char>(line[0])) || line[0] == '+' ||
-                   line[0] == '-' || line[0] == '*') {
-            // The line after calls= is the inclusive cost of that call, not our own.
-            if (nextIsCallCost) {
-                nextIsCallCost = false;
-                continue;
-            }
-            const std::size_t space = line.find_last_of(' ');
-            if (space == std::string::npos) {
-                continue;
-            }
-            const double ir = std::atof(line.c_str() + space + 1);
-            costs.byObject[object] += ir;
-            costs.byFunction[object + "|" + function] += ir;
-            costs.total += ir;
+        if (m[3].matched) {
+            object = m[3];
         }
+        std::string digits = m[1];
+        digits.erase(std::remove(digits.begin(), digits.end(), ','), digits.end());
+        const double ir = std::atof(digits.c_str());
+        const std::string function = m[2];
+        costs.byObject[object] += ir;
+        costs.byFunction[object + "|" + function.substr(function.find(':') + 1)] += ir;
+        costs.total += ir;
     }
     return costs;
 }
@@ -357,14 +281,15 @@ void printTop(const std::map<std::string, double>& table, double total, std::siz
 }
 
 bool quitWithKey(const std::string& title) {
-    const CommandResult found = runCommand("xdotool search --name '^" + title + "$'");
+    const CommandResult found =
+        runCommand("timeout 60 xdotool search --sync --name '^" + title + "$' 2>/dev/null");
     const std::string window = found.output.substr(0, found.output.find('\n'));
     return !window.empty() && xdo("mousemove --window " + window + " 350 350") && xdo("key q");
 }
 
 // Instructions of a running Quelmire (after its first frame), attributed by callgrind to the
-// object file that executed them. perf's instruction counter is not available on this virtual
-// machine, so callgrind's counts stand in for CPU time.
+// object file that executed them. callgrind counts instructions, not seconds, so the figure does
+// not depend on how busy the machine is.
 void OwnCodeShareOfInstructions(benchmark::State& state) {
     TempDir outDir;
     const std::string out = outDir.path + "/callgrind.out";
@@ -372,7 +297,7 @@ void OwnCodeShareOfInstructions(benchmark::State& state) {
     double frames = 0.0;
     for (auto _ : state) {
         CountedProgram program({"valgrind", "--tool=callgrind", "--instr-atstart=no",
-                                "--callgrind-out-file=" + out, QUELMIRE_PATH});
+                                "--callgrind-out-file=" + out, quelmirePath()});
         if (!program.waitFirstFrame(kCallgrindFirstFrameTimeoutSeconds)) {
             state.SkipWithError("no first frame under callgrind");
             return;
@@ -380,9 +305,9 @@ void OwnCodeShareOfInstructions(benchmark::State& state) {
         runCommand("callgrind_control --instr=on " + std::to_string(program.pid()) +
                    " >/dev/null 2>&1");
         const auto swaps0 = program.counts().swaps.load();
-        sleepSeconds(kCallgrindCollectSeconds);
+        pause(kCallgrindCollectSeconds);
         frames = static_cast<double>(program.counts().swaps.load() - swaps0);
-        if (!quitWithKey(kQuelmireTitle) || program.waitExit(120.0) != 0) {
+        if (!quitWithKey(expected::kQuelmireTitle) || program.waitExit(120.0) != 0) {
             state.SkipWithError("Quelmire did not quit with status 0 under callgrind");
             return;
         }
@@ -392,7 +317,7 @@ void OwnCodeShareOfInstructions(benchmark::State& state) {
         state.SkipWithError("no callgrind counts");
         return;
     }
-    const std::string own = realPath(QUELMIRE_PATH);
+    const std::string own = realPath(quelmirePath());
     double glu = 0.0;
     for (const auto& [object, cost] : costs.byObject) {
         if (object.find("libGLU") != std::string::npos) {

@@ -9,6 +9,7 @@
 
 #include "bench/gl_timing.h"
 #include "render/render.h"
+#include "tests/support/paths.h"
 #include "tests/support/quelmire_gl.h"
 
 namespace {
@@ -32,7 +33,7 @@ void deleteSceneTextures() {
 
 // The programs read their textures from the working directory.
 void enterDataDir() {
-    if (chdir(DATA_DIR) != 0) {
+    if (chdir(dataDir().c_str()) != 0) {
         std::abort();
     }
 }
