@@ -72,10 +72,10 @@ void buildMenus() {
 // One after the other, each complete before the next.
 SceneImages createTextures() {
     SceneImages images;
-    images.wood = makeTexture(scene.woodTexture, "wood.raw", 256, 256);
-    images.sign1 = makeTexture(scene.signTexture1, "sign1.raw", 256, 256);
-    images.sign2 = makeTexture(scene.signTexture2, "sign2.raw", 256, 256);
-    images.grass = makeTexture(scene.grassTexture, "grass.raw", 512, 512);
+    images.wood = makeTexture(scene.woodTexture, kWoodTextureFile);
+    images.sign1 = makeTexture(scene.signTexture1, kSign1TextureFile);
+    images.sign2 = makeTexture(scene.signTexture2, kSign2TextureFile);
+    images.grass = makeTexture(scene.grassTexture, kGrassTextureFile);
     return images;
 }
 

@@ -1,6 +1,6 @@
-// What both programs share: RAW images, the texture procedure, the two embedded meshes with
-// their drawing, and the scene layout that the land was made for. Nothing here knows either
-// program's state: the mesh drawing takes its element mode as an argument.
+// What both programs share: RAW images, the texture files and the texture procedure, the two
+// embedded meshes with their drawing, and the scene layout that the land was made for. Nothing
+// here knows either program's state: the mesh drawing takes its element mode as an argument.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 
 #include "assets/meshes.h"
 #include "assets/scene_layout.h"
+#include "assets/texture_files.h"
 
 // An RGB pixel buffer filled from a headerless RAW file. Owns its buffer; never copied, since
 // a member-wise copy would free the same buffer twice.
@@ -34,6 +35,8 @@ class kelImage {
 // Creates texture `texture` from the RAW file: name, image, bind, upload, linear filters.
 // Leaves the texture bound and hands back the image, which the caller keeps alive.
 std::unique_ptr<kelImage> makeTexture(GLuint& texture, const char* file, int width, int height);
+// The same for one of the scene's texture files, with its own name and size.
+std::unique_ptr<kelImage> makeTexture(GLuint& texture, const TextureFile& file);
 
 // The mode glDrawElements gets for a render primitive: polygons become triangles, any other
 // value passes through.

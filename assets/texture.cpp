@@ -9,3 +9,7 @@ std::unique_ptr<kelImage> makeTexture(GLuint& texture, const char* file, int wid
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     return image;
 }
+
+std::unique_ptr<kelImage> makeTexture(GLuint& texture, const TextureFile& file) {
+    return makeTexture(texture, file.name, file.width, file.height);
+}

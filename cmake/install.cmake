@@ -5,9 +5,9 @@
 include(${CMAKE_CURRENT_LIST_DIR}/layout.cmake)
 
 install(TARGETS quelmire brindlefen RUNTIME DESTINATION ${QUELMIRE_INSTALL_PROGRAMS})
-install(FILES ${QUELMIRE_DATA_DIR}/wood.raw ${QUELMIRE_DATA_DIR}/sign1.raw
-              ${QUELMIRE_DATA_DIR}/sign2.raw ${QUELMIRE_DATA_DIR}/grass.raw
-        DESTINATION ${QUELMIRE_INSTALL_DATA})
+include(${PROJECT_SOURCE_DIR}/assets/textures.cmake)
+quelmire_texture_files(_installed_textures ${QUELMIRE_DATA_DIR})
+install(FILES ${_installed_textures} DESTINATION ${QUELMIRE_INSTALL_DATA})
 
 file(RELATIVE_PATH LAUNCHER_TO_DATA /${CMAKE_INSTALL_BINDIR} /${QUELMIRE_INSTALL_DATA})
 file(RELATIVE_PATH LAUNCHER_TO_PROGRAM /${CMAKE_INSTALL_BINDIR} /${QUELMIRE_INSTALL_PROGRAMS})

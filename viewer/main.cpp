@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     buildViewerMenu();
     // The grass texture is made but left unused: the land is drawn untextured here.
     glEnable(GL_TEXTURE_2D);
-    const auto grass = makeTexture(viewer.grassTexture, "grass.raw", 512, 512);
+    const auto grass = makeTexture(viewer.grassTexture, kGrassTextureFile);
     glDisable(GL_TEXTURE_2D);
     setViewerGlState();
     glutMainLoop();

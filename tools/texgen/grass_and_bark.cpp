@@ -5,18 +5,18 @@
 
 // ---- Grass: a meadow seen from far away: soft patches of greens, darker clumps, fine blades.
 
-Image paintGrass() {
+Image paintGrass(int size) {
     Random random(0x67726173);  // "gras"
-    Image image(kGrassSize, kGrassSize);
-    const Fractal tone(random, kGrassSize, kGrassSize,
+    Image image(size, size);
+    const Fractal tone(random, size, size,
                        {{128, 128, 3}, {64, 64, 3}, {32, 32, 2}, {16, 16, 2}, {8, 8, 1}});
-    const Fractal hue(random, kGrassSize, kGrassSize, {{256, 256, 2}, {128, 128, 2}, {64, 64, 1}});
-    const Fractal clumps(random, kGrassSize, kGrassSize, {{16, 16, 2}, {8, 8, 2}, {4, 4, 1}});
-    const Fractal grain(random, kGrassSize, kGrassSize, {{4, 4, 1}, {2, 2, 1}});
+    const Fractal hue(random, size, size, {{256, 256, 2}, {128, 128, 2}, {64, 64, 1}});
+    const Fractal clumps(random, size, size, {{16, 16, 2}, {8, 8, 2}, {4, 4, 1}});
+    const Fractal grain(random, size, size, {{4, 4, 1}, {2, 2, 1}});
 
     const Color deep{54, 92, 30}, light{100, 144, 50}, dry{138, 142, 64};
-    for (int y = 0; y < kGrassSize; ++y) {
-        for (int x = 0; x < kGrassSize; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             Color c = Image::mix(deep, light, contrast(tone.at(x, y)));
             // Sun-dried patches drift towards straw; kept faint so nothing reads as a stain.
             c = Image::mix(c, dry, contrast(hue.at(x, y)) * 90 / 256);
@@ -32,8 +32,8 @@ Image paintGrass() {
     // Short, nearly upright blades, light and dark; they wrap across the edges like everything.
     const Color bladeLight{150, 184, 82}, bladeDark{28, 58, 20};
     for (int i = 0; i < 26000; ++i) {
-        const int x0 = random.range(0, kGrassSize - 1);
-        const int y0 = random.range(0, kGrassSize - 1);
+        const int x0 = random.range(0, size - 1);
+        const int y0 = random.range(0, size - 1);
         const int length = random.range(3, 7);
         const int lean = random.range(-2, 2);
         const bool isLight = random.range(0, 2) == 0;
@@ -49,19 +49,19 @@ Image paintGrass() {
 
 // ---- Bark: vertical ridges and dark furrows that wander a little, tiling round and along.
 
-Image paintWood() {
+Image paintWood(int size) {
     Random random(0x6261726b);  // "bark"
-    Image image(kWoodSize, kWoodSize);
+    Image image(size, size);
     // Cells tall and narrow: ridges run along the trunk (t, image rows) and repeat round it (s).
-    const Fractal ridges(random, kWoodSize, kWoodSize, {{8, 128, 4}, {4, 64, 2}, {2, 32, 1}});
-    const Fractal wander(random, kWoodSize, kWoodSize, {{32, 64, 2}, {16, 32, 1}});
-    const Fractal plates(random, kWoodSize, kWoodSize, {{16, 4, 2}, {8, 4, 1}});
-    const Fractal tint(random, kWoodSize, kWoodSize, {{64, 64, 2}, {32, 32, 1}});
-    const Fractal grain(random, kWoodSize, kWoodSize, {{2, 8, 1}, {1, 4, 1}});
+    const Fractal ridges(random, size, size, {{8, 128, 4}, {4, 64, 2}, {2, 32, 1}});
+    const Fractal wander(random, size, size, {{32, 64, 2}, {16, 32, 1}});
+    const Fractal plates(random, size, size, {{16, 4, 2}, {8, 4, 1}});
+    const Fractal tint(random, size, size, {{64, 64, 2}, {32, 32, 1}});
+    const Fractal grain(random, size, size, {{2, 8, 1}, {1, 4, 1}});
 
     const Color furrow{34, 24, 16}, ridge{132, 104, 74}, lichen{118, 122, 90};
-    for (int y = 0; y < kWoodSize; ++y) {
-        for (int x = 0; x < kWoodSize; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             // Shifting the lookup sideways bends the ridges a little; the shift itself wraps.
             const int shift = (contrast(wander.at(x, y)) - 128) / 24;
             const int r = contrast(ridges.at(x + shift, y));

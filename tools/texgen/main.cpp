@@ -1,5 +1,5 @@
 // texgen OUTDIR: paints the scene's four textures and writes them as headerless RGB files:
-// wood.raw, sign1.raw, sign2.raw (256 x 256) and grass.raw (512 x 512).
+// wood.raw, sign1.raw, sign2.raw and grass.raw, at the sizes of assets/textures.cmake.
 // texgen --check OUTDIR: exits 0 only if all four files are there with their exact sizes; a file
 // of the wrong size is removed, so that the next build paints it again instead of trusting it.
 //
@@ -10,20 +10,40 @@
 #include <string>
 #include <vector>
 
+#include "assets/texture_files.h"
 #include "tools/texgen/paintings.h"
 
 namespace {
 
-struct TextureFile {
-    const char* name;
-    int width, height;
+// Which picture goes into which file of the texture list.
+struct Painting {
+    const TextureFile& file;
+    Image (*paint)(int size);
 };
-constexpr TextureFile kFiles[] = {
-    {"wood.raw", kWoodSize, kWoodSize},
-    {"sign1.raw", kSignSize, kSignSize},
-    {"sign2.raw", kSignSize, kSignSize},
-    {"grass.raw", kGrassSize, kGrassSize},
+const Painting kPaintings[] = {
+    {kWoodTextureFile, paintWood},
+    {kSign1TextureFile, paintDuckSign},
+    {kSign2TextureFile, paintTreeSign},
+    {kGrassTextureFile, paintGrass},
 };
+
+// Every file of the list has a picture, and every picture is square.
+bool paintingsFitTheList() {
+    const int paintings = static_cast<int>(sizeof kPaintings / sizeof kPaintings[0]);
+    if (kTextureFileCount != paintings) {
+        std::fprintf(stderr, "texgen: the texture list has %d files, texgen paints %d\n",
+                     kTextureFileCount, paintings);
+        return false;
+    }
+    for (const Painting& painting : kPaintings) {
+        if (painting.file.width != painting.file.height) {
+            std::fprintf(stderr, "texgen: %s is %d x %d, texgen paints squares only\n",
+                         painting.file.name, painting.file.width, painting.file.height);
+            return false;
+        }
+    }
+    return true;
+}
 
 bool writeRaw(const std::string& path, const Image& image) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -40,7 +60,8 @@ bool writeRaw(const std::string& path, const Image& image) {
 
 int checkFiles(const std::string& dir) {
     int bad = 0;
-    for (const TextureFile& f : kFiles) {
+    for (int i = 0; i < kTextureFileCount; ++i) {
+        const TextureFile& f = kTextureFiles[i];
         const std::string path = dir + "/" + f.name;
         std::ifstream in(path, std::ios::binary | std::ios::ate);
         const long long expected = 3LL * f.width * f.height;
@@ -65,9 +86,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: texgen OUTDIR\n       texgen --check OUTDIR\n");
         return 2;
     }
+    if (!paintingsFitTheList()) {
+        return 1;
+    }
     const std::string dir = argv[1];
-    const bool ok =
-        writeRaw(dir + "/wood.raw", paintWood()) && writeRaw(dir + "/sign1.raw", paintDuckSign()) &&
-        writeRaw(dir + "/sign2.raw", paintTreeSign()) && writeRaw(dir + "/grass.raw", paintGrass());
-    return ok ? 0 : 1;
+    for (const Painting& painting : kPaintings) {
+        if (!writeRaw(dir + "/" + painting.file.name, painting.paint(painting.file.width))) {
+            return 1;
+        }
+    }
+    return 0;
 }

@@ -133,33 +133,32 @@ const Color kInk{34, 26, 20}, kPaint{236, 226, 196}, kPaintShadow{190, 176, 146}
 
 // The wooden frame and the painted band for the word, shared by both signs.
 void paintBoard(Image& image, Random& random) {
-    const Fractal grain(random, kSignSize, kSignSize, {{64, 8, 2}, {32, 4, 2}, {8, 2, 1}});
+    const int size = image.width();
+    const Fractal grain(random, size, size, {{64, 8, 2}, {32, 4, 2}, {8, 2, 1}});
     const Color dark{70, 44, 24}, light{130, 88, 52};
-    for (int y = 0; y < kSignSize; ++y) {
-        for (int x = 0; x < kSignSize; ++x) {
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
             image.set(x, y, Image::mix(dark, light, contrast(grain.at(x, y))));
         }
     }
     // A bevel: light on the inner top-left edge, dark on the bottom-right, as if carved.
-    fill(image, Box(kFrame - 3, kFrame - 3, kSignSize - kFrame + 3, kSignSize - kFrame + 3),
-         {60, 36, 18});
-    fill(image, Box(kFrame - 3, kFrame - 3, kSignSize - kFrame, kSignSize - kFrame),
-         {170, 128, 84});
-    fill(image, Box(kFrame, kPictureBottom, kSignSize - kFrame, kSignSize - kFrame), kPaint);
-    fill(image, Box(kFrame, kPictureBottom, kSignSize - kFrame, kPictureBottom + 3), {60, 36, 18});
+    fill(image, Box(kFrame - 3, kFrame - 3, size - kFrame + 3, size - kFrame + 3), {60, 36, 18});
+    fill(image, Box(kFrame - 3, kFrame - 3, size - kFrame, size - kFrame), {170, 128, 84});
+    fill(image, Box(kFrame, kPictureBottom, size - kFrame, size - kFrame), kPaint);
+    fill(image, Box(kFrame, kPictureBottom, size - kFrame, kPictureBottom + 3), {60, 36, 18});
 }
 
 }  // namespace
 
-Image paintDuckSign() {
+Image paintDuckSign(int size) {
     Random random(0x6475636b);  // "duck"
-    Image image(kSignSize, kSignSize);
+    Image image(size, size);
     paintBoard(image, random);
 
     const int waterTop = 128;
-    fill(image, Box(kFrame, kFrame, kSignSize - kFrame, waterTop), {150, 204, 236});
+    fill(image, Box(kFrame, kFrame, size - kFrame, waterTop), {150, 204, 236});
     fill(image, Ellipse(206, 46, 16, 16), {255, 236, 140});  // the sun
-    fill(image, Box(kFrame, waterTop, kSignSize - kFrame, kPictureBottom), {38, 104, 176});
+    fill(image, Box(kFrame, waterTop, size - kFrame, kPictureBottom), {38, 104, 176});
 
     // A yellow duck swimming to the right: tail, body, wing, neck, head, beak, eye.
     const Color feather{250, 206, 40}, wing{222, 162, 24}, beak{240, 110, 30};
@@ -175,7 +174,7 @@ Image paintDuckSign() {
     fill(image, Ellipse(176, 60, 2, 2), {255, 255, 255});
 
     // The water line hides the duck's keel, then light ripples on the water.
-    fill(image, Box(kFrame, 136, kSignSize - kFrame, kPictureBottom), {38, 104, 176});
+    fill(image, Box(kFrame, 136, size - kFrame, kPictureBottom), {38, 104, 176});
     fill(image, Ellipse(126, 136, 66, 3), {30, 84, 150});
     const Color ripple{140, 196, 236};
     fill(image, Ellipse(60, 146, 18, 2), ripple);
@@ -184,18 +183,18 @@ Image paintDuckSign() {
     fill(image, Ellipse(96, 160, 22, 2), ripple);
     fill(image, Ellipse(196, 162, 18, 2), ripple);
 
-    drawWord(image, "DUCKS", kSignSize / 2, kWordTop, kWordScale, kInk, kPaintShadow);
+    drawWord(image, "DUCKS", size / 2, kWordTop, kWordScale, kInk, kPaintShadow);
     return image;
 }
 
-Image paintTreeSign() {
+Image paintTreeSign(int size) {
     Random random(0x74726565);  // "tree"
-    Image image(kSignSize, kSignSize);
+    Image image(size, size);
     paintBoard(image, random);
 
     const int groundTop = 146;
-    fill(image, Box(kFrame, kFrame, kSignSize - kFrame, groundTop), {246, 222, 160});
-    fill(image, Box(kFrame, groundTop, kSignSize - kFrame, kPictureBottom), {96, 150, 54});
+    fill(image, Box(kFrame, kFrame, size - kFrame, groundTop), {246, 222, 160});
+    fill(image, Box(kFrame, groundTop, size - kFrame, kPictureBottom), {96, 150, 54});
     fill(image, Ellipse(128, groundTop + 2, 40, 6), {70, 116, 40});  // the tree's shadow
 
     // Trunk with two boughs, then the crown as heaped round clusters, dark below, light above.
@@ -220,6 +219,6 @@ Image paintTreeSign() {
     fill(image, Ellipse(126, 66, 6, 6), apple);
     fill(image, Ellipse(170, 96, 6, 6), apple);
 
-    drawWord(image, "TREES", kSignSize / 2, kWordTop, kWordScale, kInk, kPaintShadow);
+    drawWord(image, "TREES", size / 2, kWordTop, kWordScale, kInk, kPaintShadow);
     return image;
 }
