@@ -12,6 +12,12 @@ void sunTimer(int value);
 void toggleSunLight();
 // The white light straight above the scene, always switched on.
 void setFixedLight();
+
+// Light 0's place and colour (ambient, diffuse and specular alike): the one place Quelmire sets
+// them. Start-up gives the colour first; the sun ticks and the fixed light place the light first.
+// The place goes through the modelview matrix of the moment.
+enum class LightOrder { kColourFirst, kPlaceFirst };
+void setLight(const float* position, const float* colour, LightOrder order);
 // Arms the next sun tick and records that one is pending.
 void scheduleSunTick();
 // Whether a sun tick is armed and has not run yet: at most one chain ever runs.

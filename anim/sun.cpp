@@ -18,14 +18,19 @@ bool beyond(float value, float limit) {
     return value > limit || value < -limit;
 }
 
-void setLight(const float* position, const float* colour) {
-    glLightfv(GL_LIGHT0, GL_POSITION, position);
+}  // namespace
+
+void setLight(const float* position, const float* colour, LightOrder order) {
+    if (order == LightOrder::kPlaceFirst) {
+        glLightfv(GL_LIGHT0, GL_POSITION, position);
+    }
     glLightfv(GL_LIGHT0, GL_AMBIENT, colour);
     glLightfv(GL_LIGHT0, GL_DIFFUSE, colour);
     glLightfv(GL_LIGHT0, GL_SPECULAR, colour);
+    if (order == LightOrder::kColourFirst) {
+        glLightfv(GL_LIGHT0, GL_POSITION, position);
+    }
 }
-
-}  // namespace
 
 bool moveSun() {
     float& x = scene.sunPosition[0];
@@ -93,7 +98,7 @@ void sunTimer(int) {
     }
     // Between frames the modelview matrix holds the last frame's camera, so the light lands at
     // the sun's place in the scene as that camera sees it.
-    setLight(scene.sunPosition, scene.lightColour);
+    setLight(scene.sunPosition, scene.lightColour, LightOrder::kPlaceFirst);
     moveSky();
     if (scene.sunLight) {
         scheduleSunTick();
@@ -105,7 +110,7 @@ void sunTimer(int) {
 void setFixedLight() {
     // Always on: the last tick may have left light 0 off even when the sun is back at -25.
     glEnable(GL_LIGHT0);
-    setLight(kFixedLightPosition, kFixedLightColour);
+    setLight(kFixedLightPosition, kFixedLightColour, LightOrder::kPlaceFirst);
 }
 
 void toggleSunLight() {

@@ -97,9 +97,6 @@ void setFogParameters() {
 
 // The modelview matrix is still the identity, so the light starts in eye coordinates.
 void setUpLight() {
-    glLightfv(GL_LIGHT0, GL_AMBIENT, scene.lightColour);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, scene.lightColour);
-    glLightfv(GL_LIGHT0, GL_SPECULAR, scene.lightColour);
-    glLightfv(GL_LIGHT0, GL_POSITION, scene.sunPosition);
+    setLight(scene.sunPosition, scene.lightColour, LightOrder::kColourFirst);
     glEnable(GL_LIGHT0);
 }

@@ -19,13 +19,18 @@ void buildViewerMenu() {
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
-// The modelview matrix is still the identity: the light stays fixed relative to the eye.
 void setViewerGlState() {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);
     glDisable(GL_CULL_FACE);
     glShadeModel(GL_SMOOTH);
+    setUpViewerLight();
+}
+
+// The modelview matrix is still the identity: the light stays fixed relative to the eye. Its
+// colours stay GL's defaults for light 0.
+void setUpViewerLight() {
     glLightfv(GL_LIGHT0, GL_POSITION, viewer.lightPosition);
     glEnable(GL_LIGHT0);
 }

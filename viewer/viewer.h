@@ -42,7 +42,10 @@ void dragTo(int x, int y);
 // Start-up steps after the window exists, in the order main runs them.
 void registerViewerCallbacks();
 void buildViewerMenu();
+// The fixed GL state, ending with setUpViewerLight.
 void setViewerGlState();
+// Light 0: its place, then switched on.
+void setUpViewerLight();
 
 enum ViewerMenuValue {
     kViewerToggleLand = 1,
