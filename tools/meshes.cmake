@@ -3,26 +3,21 @@
 # arrays that assets/meshes.h declares; broken data fail the build. Included from
 # tools/CMakeLists.txt.
 
-set(_mesh_warnings -Wall -Wextra -Wpedantic)
-
-add_executable(meshgen
-    ${PROJECT_SOURCE_DIR}/tools/meshgen/main.cpp ${PROJECT_SOURCE_DIR}/tools/meshgen/geometry.cpp
-    ${PROJECT_SOURCE_DIR}/tools/meshgen/land.cpp ${PROJECT_SOURCE_DIR}/tools/meshgen/duck.cpp
-    ${PROJECT_SOURCE_DIR}/tools/meshgen/duck_surfaces.cpp
-    ${PROJECT_SOURCE_DIR}/tools/meshgen/duck_features.cpp)
+# Run by hand when the shapes change, so a plain build leaves it out.
+add_executable(meshgen EXCLUDE_FROM_ALL
+    ${CMAKE_CURRENT_LIST_DIR}/meshgen/main.cpp ${CMAKE_CURRENT_LIST_DIR}/meshgen/geometry.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/meshgen/land.cpp ${CMAKE_CURRENT_LIST_DIR}/meshgen/duck.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/meshgen/duck_surfaces.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/meshgen/duck_features.cpp)
 target_include_directories(meshgen PRIVATE ${PROJECT_SOURCE_DIR})
-target_compile_features(meshgen PRIVATE cxx_std_17)
-target_compile_options(meshgen PRIVATE ${_mesh_warnings})
 
 # The properties of both meshes, built once for the converter and the tests.
 add_library(mesh_checks STATIC
-    ${PROJECT_SOURCE_DIR}/tools/mesh_checks/common.cpp ${PROJECT_SOURCE_DIR}/tools/mesh_checks/land.cpp
-    ${PROJECT_SOURCE_DIR}/tools/mesh_checks/duck.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/mesh_checks/common.cpp ${CMAKE_CURRENT_LIST_DIR}/mesh_checks/land.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/mesh_checks/duck.cpp)
 target_include_directories(mesh_checks PUBLIC ${PROJECT_SOURCE_DIR})
 
-add_executable(obj2cpp ${PROJECT_SOURCE_DIR}/tools/obj2cpp.cpp)
-target_compile_features(obj2cpp PRIVATE cxx_std_17)
-target_compile_options(obj2cpp PRIVATE ${_mesh_warnings})
+add_executable(obj2cpp ${CMAKE_CURRENT_LIST_DIR}/obj2cpp.cpp)
 target_link_libraries(obj2cpp PRIVATE mesh_checks)
 
 set(_mesh_source ${CMAKE_BINARY_DIR}/generated/mesh_data.cpp)
@@ -36,21 +31,20 @@ add_custom_command(
     VERBATIM)
 
 add_library(mesh_data STATIC ${_mesh_source})
-target_compile_features(mesh_data PUBLIC cxx_std_17)
 target_include_directories(mesh_data PUBLIC ${PROJECT_SOURCE_DIR})
 
 # The same checks again on the arrays the programs link. No window: it needs no display.
 find_package(GTest QUIET)
 if(GTest_FOUND)
     add_executable(mesh_data_test ${PROJECT_SOURCE_DIR}/tests/mesh_data_test.cpp)
-    target_compile_options(mesh_data_test PRIVATE ${_mesh_warnings})
     target_link_libraries(mesh_data_test PRIVATE mesh_data mesh_checks GTest::gtest_main)
     add_test(NAME mesh_data COMMAND mesh_data_test)
 endif()
 
 # `cmake --build build --target mesh-pictures` renders the land and the duck into docs/meshes
-# on a private virtual display, for the README.
-add_executable(meshshot ${PROJECT_SOURCE_DIR}/tools/meshshot.cpp ${PROJECT_SOURCE_DIR}/tools/png_write.cpp)
+# on a private virtual display, for the README; only that target builds meshshot.
+add_executable(meshshot EXCLUDE_FROM_ALL
+    ${CMAKE_CURRENT_LIST_DIR}/meshshot.cpp ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
 target_include_directories(meshshot PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(meshshot PRIVATE assets OpenGL::GLU GLUT::GLUT PNG::PNG)
 add_custom_target(mesh-pictures
@@ -58,3 +52,4 @@ add_custom_target(mesh-pictures
     COMMAND ${PROJECT_SOURCE_DIR}/tests/with-xvfb.sh $<TARGET_FILE:meshshot> ${PROJECT_SOURCE_DIR}/docs/meshes
     COMMENT "Rendering the land and the duck into docs/meshes"
     VERBATIM)
+add_dependencies(mesh-pictures meshshot)

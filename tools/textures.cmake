@@ -3,12 +3,6 @@
 # Which textures there are, with their sizes, comes from assets/textures.cmake. Included from
 # tools/CMakeLists.txt; QUELMIRE_DATA_DIR names the run directory.
 
-if(NOT DEFINED QUELMIRE_DATA_DIR)
-  set(QUELMIRE_DATA_DIR ${CMAKE_BINARY_DIR}/data)
-endif()
-
-find_package(PNG REQUIRED)
-
 include(${PROJECT_SOURCE_DIR}/assets/textures.cmake)
 
 # From the list: the definitions behind assets/texture_files.h (kWoodTextureFile for wood.raw, and
@@ -47,10 +41,13 @@ add_executable(texgen
   ${CMAKE_CURRENT_LIST_DIR}/texgen/signs.cpp)
 target_link_libraries(texgen PRIVATE texture_table)
 
-add_executable(raw2png ${CMAKE_CURRENT_LIST_DIR}/raw2png.cpp ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
+# Built on demand: raw2png by texture-previews, xwd2png by the tests and the screenshot scripts.
+add_executable(raw2png EXCLUDE_FROM_ALL
+  ${CMAKE_CURRENT_LIST_DIR}/raw2png.cpp ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
 target_link_libraries(raw2png PRIVATE PNG::PNG)
 
-add_executable(xwd2png ${CMAKE_CURRENT_LIST_DIR}/xwd2png.cpp ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
+add_executable(xwd2png EXCLUDE_FROM_ALL
+  ${CMAKE_CURRENT_LIST_DIR}/xwd2png.cpp ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
 target_link_libraries(xwd2png PRIVATE PNG::PNG)
 
 # Paint, then check every size; a wrong-sized file fails the build and is removed by the check.
