@@ -31,7 +31,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
           ${PROJECT_SOURCE_DIR}/tests/with-xvfb.sh $<TARGET_FILE:iconshot>
           ${QUELMIRE_DESKTOP_DIR}/icons ${QUELMIRE_DATA_DIR} ${QUELMIRE_ICON_SIZES}
-  DEPENDS iconshot ${QUELMIRE_DATA_DIR}/grass.raw
+  DEPENDS iconshot ${QUELMIRE_TEXTURE_FILES}
   COMMENT "Rendering the duck and the land into desktop icons"
   VERBATIM)
 
@@ -66,6 +66,4 @@ add_custom_command(
 
 add_custom_target(desktop-files ALL
                   DEPENDS ${_icons} ${_pages} ${QUELMIRE_DESKTOP_DIR}/changelog.gz)
-if(TARGET textures)
-  add_dependencies(desktop-files textures)  # the icons' grass
-endif()
+add_dependencies(desktop-files textures)  # the icons' grass

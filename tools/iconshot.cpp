@@ -229,7 +229,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string outDir = argv[1];
-    const std::string grassPath = std::string(argv[2]) + "/grass.raw";
+    const std::string grassPath = std::string(argv[2]) + "/" + kGrassTextureFile.name;
     // A missing texture would only give black land, which the cover check cannot tell.
     if (FILE* file = std::fopen(grassPath.c_str(), "rb")) {
         std::fclose(file);
@@ -239,7 +239,8 @@ int main(int argc, char** argv) {
     }
     openPictureWindow(argc, argv, kDrawSize, "iconshot");
     GLuint grass = 0;
-    const auto grassImage = makeTexture(grass, grassPath.c_str(), 512, 512);
+    const auto grassImage =
+        makeTexture(grass, grassPath.c_str(), kGrassTextureFile.width, kGrassTextureFile.height);
     const Icon icons[] = {
         {"quelmire", turnDuck, drawQuelmireDuck, duckVertices, duckVertexCount, kDuckScale,
          nullptr},

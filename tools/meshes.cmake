@@ -33,14 +33,6 @@ add_custom_command(
 add_library(mesh_data STATIC ${_mesh_source})
 target_include_directories(mesh_data PUBLIC ${PROJECT_SOURCE_DIR})
 
-# The same checks again on the arrays the programs link. No window: it needs no display.
-find_package(GTest QUIET)
-if(GTest_FOUND)
-    add_executable(mesh_data_test ${PROJECT_SOURCE_DIR}/tests/mesh_data_test.cpp)
-    target_link_libraries(mesh_data_test PRIVATE mesh_data mesh_checks GTest::gtest_main)
-    add_test(NAME mesh_data COMMAND mesh_data_test)
-endif()
-
 # `cmake --build build --target mesh-pictures` renders the land and the duck into docs/meshes
 # on a private virtual display, for the README; only that target builds meshshot.
 add_executable(meshshot EXCLUDE_FROM_ALL

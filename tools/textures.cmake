@@ -69,21 +69,3 @@ add_custom_target(texture-previews
   COMMENT "Writing texture previews into ${_texture_preview_dir}"
   VERBATIM)
 add_dependencies(texture-previews textures raw2png)
-
-# The tests run the built tools, found through their paths compiled in. The screen-dump case
-# starts a private Xvfb of its own, so the test needs no display and never uses the caller's.
-find_package(GTest QUIET)
-find_package(X11 QUIET)
-if(GTest_FOUND AND X11_FOUND AND (BUILD_TESTING OR NOT DEFINED BUILD_TESTING))
-  add_executable(texture_files_test ${CMAKE_CURRENT_LIST_DIR}/../tests/texture_files_test.cpp)
-  target_link_libraries(texture_files_test PRIVATE GTest::gtest_main PNG::PNG X11::X11)
-  target_compile_definitions(texture_files_test PRIVATE
-    TEXGEN_PATH="$<TARGET_FILE:texgen>"
-    XWD2PNG_PATH="$<TARGET_FILE:xwd2png>")
-  add_dependencies(texture_files_test texgen xwd2png)
-  # This directory is added before the top level turns testing on; without this the test
-  # would not be registered.
-  enable_testing()
-  add_test(NAME texture_files_test COMMAND texture_files_test)
-  set_tests_properties(texture_files_test PROPERTIES TIMEOUT 600)
-endif()

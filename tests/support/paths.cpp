@@ -27,3 +27,11 @@ std::string probePath() {
 std::string closeWindowPath() {
     return CLOSE_WINDOW_PATH;
 }
+
+std::string texgenPath() {
+    return TEXGEN_PATH;
+}
+
+std::string xwd2pngPath() {
+    return XWD2PNG_PATH;
+}
