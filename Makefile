@@ -39,7 +39,7 @@ storm: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
 	for program in quelmire brindlefen; do \
-	    STORM_FACTS=build-asan/tests/storm_facts CLOSE_WINDOW=build-asan/tests/close-window \
+	    PROGRAM_FACTS=build-asan/tests/program_facts CLOSE_WINDOW=build-asan/tests/close-window \
 	    SKY_SHARE=build-asan/tests/sky_share \
 	    tests/with-xvfb.sh tests/storm/storm.sh $$program build-asan/bin/$$program \
 	        build-asan/bin $(STORM_EVENTS) || exit 1; \
@@ -47,7 +47,9 @@ storm: deps
 
 # Two sun cycles of Quelmire with occasional input: resident memory must grow by under 1 MB.
 soak: build
-	tests/with-xvfb.sh tests/soak/soak.sh $(BUILD)/bin/quelmire $(BUILD)/bin
+	cmake --build --preset default --target program_facts
+	PROGRAM_FACTS=$(BUILD)/tests/program_facts \
+	    tests/with-xvfb.sh tests/soak/soak.sh $(BUILD)/bin/quelmire $(BUILD)/bin
 
 # Performance figures, each a ratio against a baseline measured in the same run, every program
 # on a private virtual display.

@@ -13,12 +13,13 @@ if [ -z "${QUELMIRE_SCREENSHOT:-}" ]; then
         exec "./$program"
     fi
     echo "No display: running $program on a virtual X display and taking a picture of it."
-    QUELMIRE_SCREENSHOT=1 exec "$root/tests/with-xvfb.sh" "$0" "$build" "$program"
+    QUELMIRE_SCREENSHOT=1 exec "$root/tests/with-xvfb.sh" "$root/scripts/run-program.sh" "$build" "$program"
 fi
 
 "./$program" >/dev/null &
 pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" 2>/dev/null | head -n1)
+# Alone on its own display, its window is the one named top-level window there.
+window=$(timeout 60 xdotool search --sync --onlyvisible --maxdepth 1 --name . 2>/dev/null | head -n1)
 status=1
 picture="$build/$program-screenshot.png"
 if [ -n "$window" ]; then

@@ -134,7 +134,7 @@ std::string realPath(const std::string& path) {
 // seconds there, llvmpipe would first compile its shaders for minutes. The whole run takes about
 // a minute on an idle machine; the deadline of each wait allows for a machine many times busier.
 constexpr double kValgrindSeconds = 1200.0;
-// The windows are shrunk as soon as they show: the driver's cost per frame then drops from about
+// The windows are shrunk once they have drawn: the driver's cost per frame then drops from about
 // eleven seconds to two, and our code runs the same.
 constexpr int kWindowSide = 100;
 
@@ -154,7 +154,6 @@ Session::Options underMemcheck(const std::string& xmlPath) {
                        // the driver.
                        "--track-origins=yes", "--leak-check=full", "--show-leak-kinds=definite",
                        "--num-callers=40"};
-    options.windowSize = kWindowSide;
     options.seconds = kValgrindSeconds;
     options.deferOpen = true;
     return options;
@@ -204,8 +203,10 @@ TEST(Memcheck, NoErrorInEitherProgramInvolvesOurCodeOverStartUpEveryDrawingState
               underMemcheck(brindlefenXml));
     ASSERT_TRUE(q.open()) << q.program().stderrText();
     ASSERT_TRUE(b.open()) << b.program().stderrText();
-    // Side by side, so that neither hides the other.
-    xdo("windowmove " + b.window() + " 400 400");
+    // Small and apart: freeglut draws nothing in a window that another hides whole, so
+    // Brindlefen goes clear of Quelmire's 700 x 700 at (150, 0) before either shrinks.
+    ASSERT_TRUE(b.placeWindow(900, 600, kWindowSide));
+    ASSERT_TRUE(q.placeWindow(150, 0, kWindowSide));
 
     // Quelmire: lines, fog on the water and the fixed light; then points with fog everywhere and
     // the three drags; then filled, no fog and the sun again. Brindlefen: the land turned, the

@@ -8,14 +8,14 @@
 # input sequence through a whole sun cycle (and some, for timers that run late on a busy
 # machine), which meets every combination by day and by night, before the first sample.
 #
-#   soak.sh PROGRAM DATA_DIR [SECONDS]
+#   soak.sh PROGRAM DATA_DIR [SECONDS], with PROGRAM_FACTS naming the program_facts tool
 set -u
 program=$(realpath "$1")
 data=$(realpath "$2")
 seconds=${3:-128}
 warmUp=110
 limitKb=1024
-title="Tesk Coursework 2006: Quelmire"
+eval "$("$PROGRAM_FACTS" quelmire)"  # title, from the program's header
 
 work=$(mktemp -d /tmp/quelmire-soak-XXXXXX)
 pid=""
@@ -28,12 +28,7 @@ trap cleanup EXIT
 cp "$data"/*.raw "$work/"
 (cd "$work" && exec "$program" >"$work/stdout" 2>"$work/stderr" </dev/null) &
 pid=$!
-win=""
-for _ in $(seq 1 600); do
-    win=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
-    [ -n "$win" ] && break
-    sleep 0.1
-done
+win=$(timeout 60 xdotool search --sync --onlyvisible --name "^$title\$" 2>/dev/null | head -n1)
 if [ -z "$win" ]; then
     echo "soak: no window" >&2
     exit 1

@@ -4,7 +4,7 @@
 #
 #   storm.sh quelmire|brindlefen PROGRAM DATA_DIR EVENTS [SEED]
 #
-# with STORM_FACTS, CLOSE_WINDOW and SKY_SHARE naming the storm_facts, close-window and
+# with PROGRAM_FACTS, CLOSE_WINDOW and SKY_SHARE naming the program_facts, close-window and
 # sky_share tools of the build.
 #
 # The events are split over one run per way to end the program (the keys q, Q, x, X, the menu
@@ -25,7 +25,7 @@ events=$4
 seed=${5:-2006}
 
 # title, width, height, helpText, menuEntries, submenuEntries: from the programs' headers.
-facts=$("$STORM_FACTS" "$kind") || {
+facts=$("$PROGRAM_FACTS" "$kind") || {
     echo "storm: unknown program kind '$kind'" >&2
     exit 2
 }

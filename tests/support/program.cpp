@@ -168,8 +168,7 @@ std::string Program::findWindow(const std::string& title, double seconds) {
                 return true;
             }
             const CommandResult found =
-                runCommand("xdotool search --onlyvisible --pid " + std::to_string(pid_) +
-                           " --name '^" + title + "$' 2>/dev/null");
+                runCommand("xdotool search --onlyvisible --name '^" + title + "$' 2>/dev/null");
             id = found.output.substr(0, found.output.find('\n'));
             return !id.empty();
         },

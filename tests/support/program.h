@@ -36,7 +36,8 @@ class Program {
     Program& operator=(const Program&) = delete;
 
     // Waits for the program's window with this exact title and then for its first frame;
-    // returns the window's X id, or "" if either did not come in time.
+    // returns the window's X id, or "" if either did not come in time. freeglut names no
+    // process on its window, so the title finds it on the test's own display.
     std::string waitForWindow(const std::string& title, double seconds = 60.0);
     // The same without waiting for the first frame.
     std::string findWindow(const std::string& title, double seconds = 60.0);

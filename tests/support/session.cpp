@@ -4,7 +4,7 @@
 
 Session::Session(const std::string& path, const std::string& title, const std::string& help,
                  const Options& options)
-    : title_(title), help_(help), windowSize_(options.windowSize), seconds_(options.seconds) {
+    : title_(title), help_(help), seconds_(options.seconds) {
     if (options.textures) {
         copyTextures(folder_.path);
     }
@@ -21,14 +21,17 @@ Session::Session(const std::string& path, const std::string& title, const std::s
 
 bool Session::open() {
     const std::string window = program_->findWindow(title_, seconds_);
-    if (!window.empty() && windowSize_ > 0) {
-        const std::string side = std::to_string(windowSize_);
-        xdo("windowsize " + window + " " + side + " " + side);
-    }
     if (!window.empty() && program_->waitForFirstFrame(window, seconds_)) {
         window_ = window;
     }
     return ready();
+}
+
+bool Session::placeWindow(int x, int y, int side) {
+    const std::string s = std::to_string(side);
+    xdo("windowmove " + window_ + " " + std::to_string(x) + " " + std::to_string(y) +
+        " windowsize " + window_ + " " + s + " " + s);
+    return program_->waitForMoreFrames(2, seconds_);
 }
 
 void Session::pointAt(int x, int y) {

@@ -17,8 +17,6 @@ class Session {
         std::function<void(const std::string& folder)> prepare;
         // Words before the program on its command line, such as a valgrind run.
         std::vector<std::string> wrapper;
-        // When set, the window is made this many pixels square as soon as it shows.
-        int windowSize = 0;
         double seconds = 60.0;  // the deadline of every wait
         // Leaves waiting for the window to open(), so that several programs start at once.
         bool deferOpen = false;
@@ -40,6 +38,10 @@ class Session {
     Program& program() { return *program_; }
     const std::string& window() const { return window_; }
     const std::string& folder() const { return folder_.path; }
+
+    // Moves the window and makes it `side` pixels square; true once it has drawn two more
+    // frames. freeglut draws nothing in a window that another one hides whole.
+    bool placeWindow(int x, int y, int side);
 
     void pointAt(int x, int y);
     // Keys by their xdotool names, separated by spaces; they reach the window under the pointer.
@@ -77,7 +79,6 @@ class Session {
     TempDir folder_;
     std::string title_;
     std::string help_;
-    int windowSize_;
     double seconds_;
     std::unique_ptr<Program> program_;
     std::string window_;

@@ -1,5 +1,5 @@
-// storm_facts quelmire|brindlefen: prints, as shell assignments for storm.sh, what the storm must
-// know of a program, taken from the programs' own headers: its window title and size, its help
+// program_facts quelmire|brindlefen: prints, as shell assignments for the storm and the soak, what
+// they must know of a program, taken from the programs' own headers: its window title and size, its help
 // text, and how many entries its menus have.
 #include <cstdio>
 #include <string>
@@ -80,6 +80,6 @@ int main(int argc, char** argv) {
         std::printf(")\n");
         return 0;
     }
-    std::fprintf(stderr, "usage: storm_facts quelmire|brindlefen\n");
+    std::fprintf(stderr, "usage: program_facts quelmire|brindlefen\n");
     return 2;
 }
