@@ -34,16 +34,12 @@ viewer: build
 test: deps
 	scripts/test.sh
 
-# The long random input storm under the sanitizers: $(STORM_EVENTS) events against each program.
+# The long random input storm under the sanitizers: $(STORM_EVENTS) events against each program,
+# through CTest, which sets the sanitizers' options.
 storm: deps
 	cmake --preset sanitize
 	cmake --build --preset sanitize
-	for program in quelmire brindlefen; do \
-	    PROGRAM_FACTS=build-asan/tests/program_facts CLOSE_WINDOW=build-asan/tests/close-window \
-	    SKY_SHARE=build-asan/tests/sky_share \
-	    tests/with-xvfb.sh tests/storm/storm.sh $$program build-asan/bin/$$program \
-	        build-asan/bin $(STORM_EVENTS) || exit 1; \
-	done
+	STORM_EVENTS=$(STORM_EVENTS) ctest --preset sanitize -R '^storm_' --verbose
 
 # Two sun cycles of Quelmire with occasional input: resident memory must grow by under 1 MB.
 soak: build

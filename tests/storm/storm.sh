@@ -21,7 +21,8 @@ set -u
 kind=$1
 program=$(realpath "$2")
 data=$(realpath "$3")
-events=$4
+# STORM_EVENTS, when set, asks for a longer run (make storm).
+events=${STORM_EVENTS:-$4}
 seed=${5:-2006}
 
 # title, width, height, helpText, menuEntries, submenuEntries: from the programs' headers.
