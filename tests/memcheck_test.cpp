@@ -15,6 +15,7 @@
 
 #include "tests/support/expected.h"
 #include "tests/support/paths.h"
+#include "tests/support/probe.h"
 #include "tests/support/session.h"
 
 namespace {
@@ -134,9 +135,16 @@ std::string realPath(const std::string& path) {
 // seconds there, llvmpipe would first compile its shaders for minutes. The whole run takes about
 // a minute on an idle machine; the deadline of each wait allows for a machine many times busier.
 constexpr double kValgrindSeconds = 1200.0;
-// The windows are shrunk once they have drawn: the driver's cost per frame then drops from about
-// eleven seconds to two, and our code runs the same.
+// The windows open small, through the probe: the driver's cost per frame drops from about eleven
+// seconds at full size to two, and our code runs the same.
 constexpr int kWindowSide = 100;
+
+// The probe opens the window of the next program started at (x, y), kWindowSide square.
+void placeNextWindow(int x, int y) {
+    const std::string place =
+        std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(kWindowSide);
+    setenv(kProbeWindowVariable, place.c_str(), 1);
+}
 
 Session::Options underMemcheck(const std::string& xmlPath) {
     Session::Options options;
@@ -196,17 +204,17 @@ TEST(Memcheck, NoErrorInEitherProgramInvolvesOurCodeOverStartUpEveryDrawingState
     TempDir reports;
     const std::string quelmireXml = reports.path + "/quelmire.xml";
     const std::string brindlefenXml = reports.path + "/brindlefen.xml";
-    // Both at once, one on each core.
+    // Both at once, one on each core, small and apart (freeglut draws nothing in a window that
+    // another hides whole).
+    placeNextWindow(150, 0);
     Session q(quelmirePath(), expected::kQuelmireTitle, expected::kQuelmireHelp,
               underMemcheck(quelmireXml));
+    placeNextWindow(900, 600);
     Session b(brindlefenPath(), expected::kBrindlefenTitle, expected::kBrindlefenHelp,
               underMemcheck(brindlefenXml));
+    unsetenv(kProbeWindowVariable);
     ASSERT_TRUE(q.open()) << q.program().stderrText();
     ASSERT_TRUE(b.open()) << b.program().stderrText();
-    // Small and apart: freeglut draws nothing in a window that another hides whole, so
-    // Brindlefen goes clear of Quelmire's 700 x 700 at (150, 0) before either shrinks.
-    ASSERT_TRUE(b.placeWindow(900, 600, kWindowSide));
-    ASSERT_TRUE(q.placeWindow(150, 0, kWindowSide));
 
     // Quelmire: lines, fog on the water and the fixed light; then points with fog everywhere and
     // the three drags; then filled, no fog and the sun again. Brindlefen: the land turned, the

@@ -52,9 +52,41 @@ std::int64_t stdoutBytes() {
     return fstat(1, &s) == 0 && S_ISREG(s.st_mode) ? static_cast<std::int64_t>(s.st_size) : -1;
 }
 
+// The place asked for in the environment, if any.
+struct Place {
+    int x, y, side;
+};
+bool placeAskedFor(Place& place) {
+    const char* text = std::getenv(kProbeWindowVariable);
+    return text != nullptr && std::sscanf(text, "%d %d %d", &place.x, &place.y, &place.side) == 3;
+}
+
 }  // namespace
 
 extern "C" {
+
+// Brindlefen asks for a size only, so the place goes with the size.
+void glutInitWindowSize(int width, int height) {
+    static const auto real = next<void (*)(int, int)>("glutInitWindowSize");
+    static const auto realPosition = next<void (*)(int, int)>("glutInitWindowPosition");
+    Place place{};
+    if (placeAskedFor(place)) {
+        real(place.side, place.side);
+        realPosition(place.x, place.y);
+    } else {
+        real(width, height);
+    }
+}
+
+void glutInitWindowPosition(int x, int y) {
+    static const auto real = next<void (*)(int, int)>("glutInitWindowPosition");
+    Place place{};
+    if (placeAskedFor(place)) {
+        real(place.x, place.y);
+    } else {
+        real(x, y);
+    }
+}
 
 void glXSwapBuffers(Display* display, GLXDrawable drawable) {
     static const auto real = next<void (*)(Display*, GLXDrawable)>("glXSwapBuffers");

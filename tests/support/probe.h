@@ -1,7 +1,8 @@
 // A small library preloaded into a real program by the test and bench launcher (LD_PRELOAD). It
-// changes nothing the program does; it counts frames and sun ticks and writes down the menus the
-// program builds, so that tests wait for what happened instead of for a time. The counters live
-// in a file that the launcher maps too; the menu calls go to a text file beside it.
+// changes nothing the program does (unless asked to place its window); it counts frames and sun
+// ticks and writes down the menus the program builds, so that tests wait for what happened instead
+// of for a time. The counters live in a file that the launcher maps too; the menu calls go to a
+// text file beside it.
 #pragma once
 
 #include <atomic>
@@ -10,6 +11,9 @@
 
 // Names the folder where the probe finds its counter file and writes its menu log.
 inline constexpr const char* kProbeDirVariable = "QUELMIRE_PROBE_DIR";
+// When set to "x y side", the window opens there, side x side, whatever the program asks for:
+// valgrind's slow drawing then never pays for a large first frame.
+inline constexpr const char* kProbeWindowVariable = "QUELMIRE_PROBE_WINDOW";
 inline constexpr const char* kProbeCountsFile = "counts";
 inline constexpr const char* kProbeMenusFile = "menus";
 

@@ -39,7 +39,7 @@ class Program {
     // returns the window's X id, or "" if either did not come in time. freeglut names no
     // process on its window, so the title finds it on the test's own display.
     std::string waitForWindow(const std::string& title, double seconds = 60.0);
-    // The same without waiting for the first frame.
+    // The same without waiting for a whole frame (with the probe, for the first swap only).
     std::string findWindow(const std::string& title, double seconds = 60.0);
     // Waits for the first whole frame on the screen; false if none came.
     bool waitForFirstFrame(const std::string& window, double seconds = 60.0);

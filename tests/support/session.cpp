@@ -27,13 +27,6 @@ bool Session::open() {
     return ready();
 }
 
-bool Session::placeWindow(int x, int y, int side) {
-    const std::string s = std::to_string(side);
-    xdo("windowmove " + window_ + " " + std::to_string(x) + " " + std::to_string(y) +
-        " windowsize " + window_ + " " + s + " " + s);
-    return program_->waitForMoreFrames(2, seconds_);
-}
-
 void Session::pointAt(int x, int y) {
     xdo("mousemove --window " + window_ + " " + std::to_string(x) + " " + std::to_string(y));
 }

@@ -39,10 +39,6 @@ class Session {
     const std::string& window() const { return window_; }
     const std::string& folder() const { return folder_.path; }
 
-    // Moves the window and makes it `side` pixels square; true once it has drawn two more
-    // frames. freeglut draws nothing in a window that another one hides whole.
-    bool placeWindow(int x, int y, int side);
-
     void pointAt(int x, int y);
     // Keys by their xdotool names, separated by spaces; they reach the window under the pointer.
     void keys(const std::string& names);
