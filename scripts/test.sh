@@ -23,16 +23,17 @@ phase() {
     return $status
 }
 
+# The sanitizer pipeline is the longer one; the normal build's tests (memcheck the longest) take
+# the cores it leaves, at a lower priority. Every wait in them has a deadline, not a time.
 normal() {
     phase normal configure cmake --preset default &&
         phase normal build cmake --build --preset default-tests &&
-        phase normal tests ctest --preset default
+        phase normal tests nice -n 10 ctest --preset default
 }
 
-# Its build yields the cores to the normal build's tests, whose programs draw in real time.
 sanitized() {
     phase sanitize configure cmake --preset sanitize &&
-        phase sanitize build nice -n 10 cmake --build --preset sanitize &&
+        phase sanitize build cmake --build --preset sanitize &&
         phase sanitize tests ctest --preset sanitize
 }
 
