@@ -7,7 +7,6 @@
 #include <cctype>
 #include <cstdio>
 #include <fstream>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -82,23 +81,44 @@ std::string trimmed(const std::string& text) {
     return first == std::string::npos ? "" : text.substr(first, last - first + 1);
 }
 
+// "Press KEYS to ACTION" or "Press KEYS for ACTION", split at the first " to " or " for ":
+// false when the line is not of that shape.
+bool splitPressLine(const std::string& line, std::string& keys, std::string& action) {
+    const std::string press = "Press ";
+    if (line.rfind(press, 0) != 0) {
+        return false;
+    }
+    for (std::size_t at = press.size() + 1; at < line.size(); ++at) {
+        for (const std::string word : {" to ", " for "}) {
+            if (line.compare(at, word.size(), word) == 0 && at + word.size() < line.size()) {
+                keys = line.substr(press.size(), at - press.size());
+                action = line.substr(at + word.size());
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // "Press z or Z to reset Zoom" becomes a tagged paragraph: the keys in bold, then "Reset Zoom.".
 // Lines that do not start with "Press" (the greeting) name no key.
 bool writeKeys(const std::vector<std::string>& helpLines, std::ostream& out) {
-    static const std::regex pressLine(R"(Press (.+?) (?:to|for) (.+))");
     for (const std::string& raw : helpLines) {
         const std::string line = trimmed(raw);
         if (line.rfind("Press", 0) != 0) {
             continue;
         }
-        std::smatch match;
-        if (!std::regex_match(line, match, pressLine)) {
+        std::string keys;
+        std::string action;
+        if (!splitPressLine(line, keys, action)) {
             std::fprintf(stderr, "mangen: cannot read the keys of the help line \"%s\"\n",
                          line.c_str());
             return false;
         }
         // "x, X, q, or Q" and "x,X,q, or Q": keys between commas and "or".
-        std::string keys = std::regex_replace(match[1].str(), std::regex(R"(,| or )"), " ");
+        for (char& c : keys) {
+            c = c == ',' ? ' ' : c;
+        }
         std::istringstream words(keys);
         std::string tag;
         for (std::string key; words >> key;) {
@@ -112,7 +132,6 @@ bool writeKeys(const std::vector<std::string>& helpLines, std::ostream& out) {
             }
             tag += (tag.empty() ? "" : "\\fR, ") + std::string("\\fB") + roff(key);
         }
-        std::string action = match[2].str();
         action[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(action[0])));
         out << ".TP\n" << tag << "\\fR\n" << roff(action) << ".\n";
     }
