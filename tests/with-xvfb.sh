@@ -20,6 +20,9 @@ if [ ! -s "$dir/display" ]; then
     exit 1
 fi
 export DISPLAY=":$(head -n1 "$dir/display")"
+# The renderer draws on the calling thread: its worker threads gain nothing on a machine whose
+# cores the tests already share, and under valgrind they cost a quarter of memcheck's time.
+export LP_NUM_THREADS=${LP_NUM_THREADS:-0}
 "$@"
 status=$?
 kill "$xvfb" 2>/dev/null
