@@ -100,7 +100,19 @@ bool isRuntime(const Frame& frame) {
 
 // Ours when, in any of its stacks, the first frame past the runtime is in our program: the
 // fault happened in our code, or on memory that our code allocated or left uninitialised.
+// Uninitialised values travel, though: the driver is often the first to branch on bytes that our
+// code handed it (a texture that a short file left unfilled), so such an error is ours too when
+// our program calls anywhere in its stack.
 bool involvesOurCode(const MemcheckError& error, const std::string& program) {
+    if (error.kind.rfind("Uninit", 0) == 0 || error.kind == "SyscallParam") {
+        for (const std::vector<Frame>& stack : error.stacks) {
+            for (const Frame& frame : stack) {
+                if (frame.obj == program) {
+                    return true;
+                }
+            }
+        }
+    }
     for (const std::vector<Frame>& stack : error.stacks) {
         for (const Frame& frame : stack) {
             if (!isRuntime(frame)) {
