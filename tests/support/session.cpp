@@ -101,7 +101,7 @@ WindowGeometry Session::waitForNewMenu(const std::vector<std::string>& known) {
             }
             return false;
         },
-        10.0);
+        seconds_);
     return menu;
 }
 
