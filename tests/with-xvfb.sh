@@ -9,8 +9,9 @@ trap 'rm -rf "$dir"' EXIT
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp +extension GLX \
     3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
-for _ in $(seq 1 200); do
-    [ -s "$dir/display" ] && break
+# Xvfb writes its display number once it accepts clients; a loaded machine may take a while.
+end=$((SECONDS + 60))
+until [ -s "$dir/display" ] || [ $SECONDS -ge $end ]; do
     kill -0 "$xvfb" 2>/dev/null || break
     sleep 0.05
 done
