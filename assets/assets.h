@@ -22,7 +22,8 @@ class kelImage {
     kelImage& operator=(const kelImage&) = delete;
 
     // Fills pixels from the file with one read of at most size bytes. A file that cannot be
-    // opened, or that is short, leaves the rest of the buffer as it was (zero).
+    // opened, or that is short, leaves the rest of the buffer as it was (zero); anything but a
+    // regular file (a pipe, a device, a directory) counts as missing.
     void load(const char* path);
 
     std::int32_t components;

@@ -1,6 +1,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "assets/assets.h"
 
 kelImage::kelImage(std::int32_t width, std::int32_t height, const char* path,
@@ -19,8 +23,21 @@ kelImage::~kelImage() {
 }
 
 void kelImage::load(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
+    // Only a regular file (or a link to one) is read: opening a pipe blocks until a writer
+    // comes, and a device may never end. Opened without blocking and checked on the open file
+    // itself, so nothing can be swapped in between the check and the read.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return;
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return;
+    }
+    std::FILE* file = fdopen(fd, "rb");
     if (file == nullptr) {
+        close(fd);
         return;
     }
     // One read; a short count just leaves the rest black.

@@ -1,13 +1,16 @@
 // RAW images and the textures made from them: bytes reach the buffer and the texture unchanged,
 // missing, short, long and odd files behave as the loader promises, and start-up makes the four
 // scene textures in their order.
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <future>
 #include <string>
 #include <type_traits>
 #include <vector>
 
 #include <GL/gl.h>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -185,6 +188,38 @@ TEST_F(RawImage, DirectoryInPlaceOfTheFileCountsAsMissing) {
     EXPECT_EQ(bufferOf(image), Bytes(16 * 16 * 3, 0));
     EXPECT_EQ(out, "");
     EXPECT_EQ(err, "");
+}
+
+// A pipe's open blocks until a writer comes: the load runs aside, and if it has not returned by
+// the deadline a writer is opened so that the test can fail instead of hanging.
+TEST_F(RawImage, PipeInPlaceOfTheFileCountsAsMissingAndDoesNotWait) {
+    const std::string fifo = path("pipe.raw");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    CapturedConsole console(dir_.path);
+    auto loaded =
+        std::async(std::launch::async, [&] { return bufferOf(kelImage(16, 16, fifo.c_str(), 3)); });
+    const bool returned = loaded.wait_for(std::chrono::seconds(30)) == std::future_status::ready;
+    if (!returned) {
+        // A writer that comes and goes wakes the blocked open, and its read then meets the end.
+        const int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0) {
+            close(writer);
+        }
+    }
+    const Bytes buffer = loaded.get();
+    const auto [out, err] = console.finish();
+    EXPECT_TRUE(returned) << "loading a pipe waited for a writer";
+    EXPECT_EQ(buffer, Bytes(16 * 16 * 3, 0));
+    EXPECT_EQ(out, "");
+    EXPECT_EQ(err, "");
+}
+
+TEST_F(RawImage, LinkToARegularFileReadsLikeTheFile) {
+    const Bytes bytes = patternBytes(16 * 16 * 3);
+    write("real.raw", bytes);
+    ASSERT_EQ(symlink("real.raw", path("link.raw").c_str()), 0);
+    const kelImage image(16, 16, path("link.raw").c_str(), 3);
+    EXPECT_EQ(bufferOf(image), bytes);
 }
 
 class Texture : public RawImage {
