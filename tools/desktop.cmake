@@ -55,11 +55,14 @@ foreach(program quelmire brindlefen)
   list(APPEND _pages ${_page}.gz)
 endforeach()
 
-# The package's change log, which Debian wants beside the copyright notice, compressed.
+# The package's change log, which Debian wants beside the copyright notice, compressed. Copied to
+# a named file in a folder made first: copied to a folder that is not there yet (Unix Makefiles
+# may run this rule before any other makes it), the file would take the folder's name.
 add_custom_command(
   OUTPUT ${QUELMIRE_DESKTOP_DIR}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QUELMIRE_DESKTOP_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/changelog
-          ${QUELMIRE_DESKTOP_DIR}
+          ${QUELMIRE_DESKTOP_DIR}/changelog
   COMMAND gzip -9nf ${QUELMIRE_DESKTOP_DIR}/changelog
   DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog
   VERBATIM)
