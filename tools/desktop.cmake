@@ -29,7 +29,7 @@ endforeach()
 add_custom_command(
   OUTPUT ${_icons}
   COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
-          ${PROJECT_SOURCE_DIR}/tests/with-xvfb.sh $<TARGET_FILE:iconshot>
+          ${PROJECT_SOURCE_DIR}/tools/pictures/with-xvfb.sh $<TARGET_FILE:iconshot>
           ${QUELMIRE_DESKTOP_DIR}/icons ${QUELMIRE_DATA_DIR} ${QUELMIRE_ICON_SIZES}
   DEPENDS iconshot ${QUELMIRE_TEXTURE_FILES}
   COMMENT "Rendering the duck and the land into desktop icons"

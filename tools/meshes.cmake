@@ -41,7 +41,7 @@ target_include_directories(meshshot PRIVATE ${PROJECT_SOURCE_DIR})
 target_link_libraries(meshshot PRIVATE assets OpenGL::GLU GLUT::GLUT PNG::PNG)
 add_custom_target(mesh-pictures
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/docs/meshes
-    COMMAND ${PROJECT_SOURCE_DIR}/tests/with-xvfb.sh $<TARGET_FILE:meshshot> ${PROJECT_SOURCE_DIR}/docs/meshes
+    COMMAND ${PROJECT_SOURCE_DIR}/tools/pictures/with-xvfb.sh $<TARGET_FILE:meshshot> ${PROJECT_SOURCE_DIR}/docs/meshes
     COMMENT "Rendering the land and the duck into docs/meshes"
     VERBATIM)
 add_dependencies(mesh-pictures meshshot)

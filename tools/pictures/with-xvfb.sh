@@ -1,5 +1,6 @@
 #!/bin/bash
-# Runs a command on a private virtual X display of its own, never on the user's desktop.
+# Runs a command on a private virtual X display of its own, never on the user's desktop: the
+# build's icons and pictures, the screenshots of `make run` without a display, and every test.
 # Usage: with-xvfb.sh COMMAND [ARGS...]
 set -u
 dir=$(mktemp -d)
