@@ -11,12 +11,10 @@ set(QUELMIRE_ICON_SIZES 32 48 64 128 256)
 set(QUELMIRE_DESKTOP_DIR ${QUELMIRE_DESKTOP_DIR} PARENT_SCOPE)
 set(QUELMIRE_ICON_SIZES ${QUELMIRE_ICON_SIZES} PARENT_SCOPE)
 
-find_package(PNG REQUIRED)
-add_executable(iconshot ${CMAKE_CURRENT_LIST_DIR}/iconshot.cpp
-                        ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
+add_executable(iconshot ${CMAKE_CURRENT_LIST_DIR}/iconshot.cpp)
 target_include_directories(iconshot PRIVATE ${PROJECT_SOURCE_DIR})
 # app/app.h's scene state makes its GLU quadric before main.
-target_link_libraries(iconshot PRIVATE assets OpenGL::GLU GLUT::GLUT PNG::PNG)
+target_link_libraries(iconshot PRIVATE assets png_write OpenGL::GLU GLUT::GLUT)
 
 set(_icons)
 foreach(size ${QUELMIRE_ICON_SIZES})

@@ -15,8 +15,8 @@
 
 #include "app/app.h"
 #include "assets/assets.h"
-#include "tools/picture_window.h"
-#include "tools/png_write.h"
+#include "tools/pictures/picture_window.h"
+#include "tools/pictures/png_write.h"
 
 namespace {
 

@@ -35,10 +35,9 @@ target_include_directories(mesh_data PUBLIC ${PROJECT_SOURCE_DIR})
 
 # `cmake --build build --target mesh-pictures` renders the land and the duck into docs/meshes
 # on a private virtual display, for the README; only that target builds meshshot.
-add_executable(meshshot EXCLUDE_FROM_ALL
-    ${CMAKE_CURRENT_LIST_DIR}/meshshot.cpp ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
+add_executable(meshshot EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/meshshot.cpp)
 target_include_directories(meshshot PRIVATE ${PROJECT_SOURCE_DIR})
-target_link_libraries(meshshot PRIVATE assets OpenGL::GLU GLUT::GLUT PNG::PNG)
+target_link_libraries(meshshot PRIVATE assets png_write OpenGL::GLU GLUT::GLUT)
 add_custom_target(mesh-pictures
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_SOURCE_DIR}/docs/meshes
     COMMAND ${PROJECT_SOURCE_DIR}/tools/pictures/with-xvfb.sh $<TARGET_FILE:meshshot> ${PROJECT_SOURCE_DIR}/docs/meshes

@@ -1,12 +1,12 @@
 // raw2png IN.raw WIDTH HEIGHT OUT.png: shows a headerless RGB texture as an ordinary picture,
 // its first row at the top.
-#include "png_write.h"
-
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "tools/pictures/png_write.h"
 
 int main(int argc, char** argv) {
     if (argc != 5) {

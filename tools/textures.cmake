@@ -41,14 +41,9 @@ add_executable(texgen
   ${CMAKE_CURRENT_LIST_DIR}/texgen/signs.cpp)
 target_link_libraries(texgen PRIVATE texture_table)
 
-# Built on demand: raw2png by texture-previews, xwd2png by the tests and the screenshot scripts.
-add_executable(raw2png EXCLUDE_FROM_ALL
-  ${CMAKE_CURRENT_LIST_DIR}/raw2png.cpp ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
-target_link_libraries(raw2png PRIVATE PNG::PNG)
-
-add_executable(xwd2png EXCLUDE_FROM_ALL
-  ${CMAKE_CURRENT_LIST_DIR}/xwd2png.cpp ${CMAKE_CURRENT_LIST_DIR}/png_write.cpp)
-target_link_libraries(xwd2png PRIVATE PNG::PNG)
+# Built on demand, by texture-previews.
+add_executable(raw2png EXCLUDE_FROM_ALL ${CMAKE_CURRENT_LIST_DIR}/raw2png.cpp)
+target_link_libraries(raw2png PRIVATE png_write)
 
 # Paint, then check every size; a wrong-sized file fails the build and is removed by the check.
 quelmire_texture_files(QUELMIRE_TEXTURE_FILES ${QUELMIRE_DATA_DIR})

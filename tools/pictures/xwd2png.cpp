@@ -1,12 +1,12 @@
 // xwd2png IN.xwd OUT.png: turns an X window dump of a TrueColor screen (what `xwd -id WIN` or
 // `xwd -root` writes on Xvfb) into a PNG, so screenshots of the programs can be looked at and kept.
-#include "png_write.h"
-
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <vector>
+
+#include "tools/pictures/png_write.h"
 
 namespace {
 

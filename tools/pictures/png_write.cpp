@@ -1,4 +1,4 @@
-#include "png_write.h"
+#include "tools/pictures/png_write.h"
 
 #include <png.h>
 

@@ -1,4 +1,5 @@
-// A small PNG writer for the texture previews, screenshot conversion and the desktop icons.
+// A small PNG writer for the texture previews, the mesh pictures, screenshot conversion and the
+// desktop icons: the library png_write.
 #pragma once
 
 #include <string>
