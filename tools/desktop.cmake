@@ -5,6 +5,7 @@
 # tools/CMakeLists.txt.
 
 include(${PROJECT_SOURCE_DIR}/cmake/layout.cmake)
+include(${PROJECT_SOURCE_DIR}/assets/textures.cmake)
 set(QUELMIRE_DESKTOP_DIR ${CMAKE_BINARY_DIR}/desktop)
 set(QUELMIRE_ICON_SIZES 32 48 64 128 256)
 # For the install rules, which the top level reads after this directory.
@@ -16,6 +17,7 @@ target_include_directories(iconshot PRIVATE ${PROJECT_SOURCE_DIR})
 # app/app.h's scene state makes its GLU quadric before main.
 target_link_libraries(iconshot PRIVATE assets png_write OpenGL::GLU GLUT::GLUT)
 
+quelmire_texture_files(_textures ${QUELMIRE_DATA_DIR})
 set(_icons)
 foreach(size ${QUELMIRE_ICON_SIZES})
   foreach(program quelmire brindlefen)
@@ -29,7 +31,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0
           ${PROJECT_SOURCE_DIR}/tools/pictures/with-xvfb.sh $<TARGET_FILE:iconshot>
           ${QUELMIRE_DESKTOP_DIR}/icons ${QUELMIRE_DATA_DIR} ${QUELMIRE_ICON_SIZES}
-  DEPENDS iconshot ${QUELMIRE_TEXTURE_FILES}
+  DEPENDS iconshot ${_textures}
   COMMENT "Rendering the duck and the land into desktop icons"
   VERBATIM)
 

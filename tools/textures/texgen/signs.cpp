@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "tools/texgen/noise.h"
-#include "tools/texgen/paintings.h"
+#include "tools/textures/texgen/noise.h"
+#include "tools/textures/texgen/paintings.h"
 
 namespace {
 

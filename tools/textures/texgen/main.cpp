@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "assets/texture_files.h"
-#include "tools/texgen/paintings.h"
+#include "tools/textures/texgen/paintings.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The two tiling textures, grass and bark. Every noise lattice wraps with a period that divides
 // the image size, and every stroke drawn across an edge continues on the opposite edge.
-#include "tools/texgen/noise.h"
-#include "tools/texgen/paintings.h"
+#include "tools/textures/texgen/noise.h"
+#include "tools/textures/texgen/paintings.h"
 
 // ---- Grass: a meadow seen from far away: soft patches of greens, darker clumps, fine blades.
 

@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "tools/texgen/image.h"
+#include "tools/textures/texgen/image.h"
 
 constexpr int kFixedOne = 65536;  // 1.0 in the 16.16 fixed point used by the noise
 

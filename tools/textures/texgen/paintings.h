@@ -3,7 +3,7 @@
 // noise cells divide it; the signs' pictures are laid out for a board of 256.
 #pragma once
 
-#include "tools/texgen/image.h"
+#include "tools/textures/texgen/image.h"
 
 Image paintGrass(int size);
 Image paintWood(int size);
