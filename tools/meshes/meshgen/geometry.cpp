@@ -1,4 +1,4 @@
-#include "tools/meshgen/geometry.h"
+#include "tools/meshes/meshgen/geometry.h"
 
 std::vector<Vec3> smoothNormals(const std::vector<Vec3>& pos,
                                 const std::vector<std::array<int, 3>>& tris) {

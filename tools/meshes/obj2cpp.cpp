@@ -1,5 +1,5 @@
 // Build-time converter: reads the land and duck OBJ files, checks every property the programs rely
-// on (tools/mesh_checks.h), and writes the constant arrays declared in assets/meshes.h.
+// on (tools/meshes/mesh_checks.h), and writes the constant arrays declared in assets/meshes.h.
 //
 //     obj2cpp land.obj duck.obj mesh_data.cpp
 //
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/mesh_checks.h"
+#include "tools/meshes/mesh_checks.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The duck's two host surfaces, the head and the body, as points of their parameters.
 #include <cmath>
 
-#include "tools/meshgen/duck.h"
+#include "tools/meshes/meshgen/duck.h"
 
 Vec3 headPoint(double u, double v) {
     double c = std::cos(v);

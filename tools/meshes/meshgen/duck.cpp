@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "assets/scene_layout.h"
-#include "tools/meshgen/duck.h"
+#include "tools/meshes/meshgen/duck.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/mesh_checks/support.h"
+#include "tools/meshes/mesh_checks/support.h"
 
 namespace meshcheck {
 

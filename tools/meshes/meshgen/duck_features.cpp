@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "tools/meshgen/duck.h"
+#include "tools/meshes/meshgen/duck.h"
 
 double roundShape(double) {
     return 1;

@@ -3,14 +3,14 @@
 //
 //     build/tools/meshgen assets
 //
-// The build then converts and checks the OBJ files (tools/obj2cpp.cpp). Each OBJ vertex carries
-// its own v, vn (and vt for the land) at one shared index, so the OBJ vertex order is the array
-// order the programs carry.
+// The build then converts and checks the OBJ files (tools/meshes/obj2cpp.cpp). Each OBJ vertex
+// carries its own v, vn (and vt for the land) at one shared index, so the OBJ vertex order is the
+// array order the programs carry.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
-#include "tools/meshgen/geometry.h"
+#include "tools/meshes/meshgen/geometry.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "assets/scene_layout.h"
-#include "tools/mesh_checks/support.h"
+#include "tools/meshes/mesh_checks/support.h"
 
 namespace meshcheck {
 

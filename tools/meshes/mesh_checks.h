@@ -2,7 +2,7 @@
 // on the OBJ files at build time, and tests/mesh_data_test.cpp runs them again on the arrays the
 // programs carry. Each check returns an empty string when the property holds, otherwise a message
 // that names the property and the first offending vertex or triangle. Built once, as the library
-// mesh_checks (tools/mesh_checks/).
+// mesh_checks (tools/meshes/mesh_checks/).
 #pragma once
 
 #include <string>

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "assets/scene_layout.h"
-#include "tools/meshgen/geometry.h"
+#include "tools/meshes/meshgen/geometry.h"
 
 namespace {
 

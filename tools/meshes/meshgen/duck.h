@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "tools/meshgen/geometry.h"
+#include "tools/meshes/meshgen/geometry.h"
 
 enum Group { kBody, kBase, kHead, kEye, kPupil, kWing, kUpperBill, kLowerBill };
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <string>
 
-#include "tools/mesh_checks.h"
+#include "tools/meshes/mesh_checks.h"
 
 namespace meshcheck {
 
