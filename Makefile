@@ -45,7 +45,7 @@ storm: deps
 soak: build
 	cmake --build --preset default --target program_facts
 	PROGRAM_FACTS=$(BUILD)/tests/program_facts \
-	    tests/with-xvfb.sh tests/soak/soak.sh $(BUILD)/bin/quelmire $(BUILD)/bin
+	    tools/pictures/with-xvfb.sh tests/soak/soak.sh $(BUILD)/bin/quelmire $(BUILD)/bin
 
 # Performance figures, each a ratio against a baseline measured in the same run, every program
 # on a private virtual display.
@@ -55,7 +55,7 @@ bench: deps
 	@scripts/ensure-packages.sh $(BENCH_PACKAGES)
 	cmake --preset default
 	cmake --build --preset default --target $(BENCHES)
-	@for b in $(BENCHES); do tests/with-xvfb.sh $(BUILD)/bench/$$b || exit 1; done
+	@for b in $(BENCHES); do tools/pictures/with-xvfb.sh $(BUILD)/bench/$$b || exit 1; done
 
 clean:
 	rm -rf $(BUILD) build-asan

@@ -1,6 +1,6 @@
 // The two embedded meshes, compiled into both programs; nothing is read at run time. The values
-// are generated at build time from assets/land.obj and assets/duck.obj, which tools/meshgen makes
-// and tools/obj2cpp checks.
+// are generated at build time from assets/land.obj and assets/duck.obj, which meshgen makes and
+// obj2cpp checks (tools/meshes/).
 //
 // Flat, tightly packed arrays (stride 0): positions and normals 3 floats per vertex, texture
 // coordinates 2, indices plain triangle lists of unsigned 32-bit integers. Normals are unit

@@ -1,7 +1,7 @@
 // Where the scene's things lie, in scene units with y up. The land mesh is generated around these
-// places (tools/meshgen), checked against them at build time (tools/mesh_checks), and the frame
-// puts the water, the grove, the signposts and the ducks on them (render/): a change here moves
-// all three together. Plain numbers, no GL.
+// places (tools/meshes/meshgen), checked against them at build time (tools/meshes/mesh_checks),
+// and the frame puts the water, the grove, the signposts and the ducks on them (render/): a change
+// here moves all three together. Plain numbers, no GL.
 #pragma once
 
 // A rectangle of the ground plane.

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Starts a program in the directory that holds its RAW textures. With no display it runs the
-# program on a private virtual X display instead (tests/with-xvfb.sh), saves a screenshot of its
-# window and says where.
+# program on a private virtual X display instead (tools/pictures/with-xvfb.sh), saves a
+# screenshot of its window and says where.
 # Usage: run-program.sh BUILD_DIR PROGRAM
 set -u
 build=$(cd "$1" && pwd)
@@ -13,7 +13,7 @@ if [ -z "${QUELMIRE_SCREENSHOT:-}" ]; then
         exec "./$program"
     fi
     echo "No display: running $program on a virtual X display and taking a picture of it."
-    QUELMIRE_SCREENSHOT=1 exec "$root/tests/with-xvfb.sh" "$root/scripts/run-program.sh" "$build" "$program"
+    QUELMIRE_SCREENSHOT=1 exec "$root/tools/pictures/with-xvfb.sh" "$root/scripts/run-program.sh" "$build" "$program"
 fi
 
 "./$program" >/dev/null &

@@ -44,7 +44,7 @@ TEST_F(Installed, PutsProgramsTexturesAndLaunchersInTheirFolders) {
         EXPECT_EQ(access((prefix() + "/bin/" + program).c_str(), X_OK), 0) << program;
         EXPECT_EQ(access((programs() + "/" + program).c_str(), X_OK), 0) << program;
     }
-    for (const char* texture : {"wood.raw", "sign1.raw", "sign2.raw", "grass.raw"}) {
+    for (const std::string& texture : expected::kTextureFiles) {
         EXPECT_EQ(readFile(textures() + "/" + texture), readFile(dataDir() + "/" + texture))
             << texture;
     }

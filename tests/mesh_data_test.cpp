@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "assets/meshes.h"
-#include "tools/mesh_checks.h"
+#include "tools/meshes/mesh_checks.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 
 #include "app/app.h"
 #include "input/input.h"
+#include "tests/support/expected.h"
 #include "tests/support/launchers.h"
 #include "tests/support/paths.h"
 #include "viewer/viewer.h"
@@ -24,7 +25,6 @@
 namespace {
 
 const char* const kPrograms[] = {"quelmire", "brindlefen"};
-const char* const kTextures[] = {"wood.raw", "sign1.raw", "sign2.raw", "grass.raw"};
 const int kIconSizes[] = {48, 128, 256};
 
 std::string shellQuoted(const std::string& text) {
@@ -225,7 +225,7 @@ TEST_F(Package, HoldsTheProgramsTheirTexturesAndTheirLaunchers) {
         EXPECT_TRUE(isExecutable(root() + "/usr/bin/" + program)) << program;
         EXPECT_TRUE(isExecutable(root() + "/usr/libexec/quelmire/" + program)) << program;
     }
-    for (const char* texture : kTextures) {
+    for (const std::string& texture : expected::kTextureFiles) {
         const std::string packed = contents(root() + "/usr/share/quelmire/" + texture);
         EXPECT_NE(packed, "") << texture;
         EXPECT_EQ(packed, contents(dataDir() + "/" + texture)) << texture;
@@ -305,7 +305,7 @@ TEST_F(Package, QuelmiresPageNamesEveryKeyOfItsHelpAndItsWholeMenu) {
         renderedMenu(kResetMenuEntries) + " \u2022 " + kRenderModeSubmenuLabel + " \u2192 " +
         renderedMenu(kRenderModeMenuEntries) + " " + renderedMenu(kMainMenuEntriesBelow);
     EXPECT_NE(section(text, "MENU", "FILES").find(menu), std::string::npos) << menu << "\n" << text;
-    for (const char* texture : kTextures) {
+    for (const std::string& texture : expected::kTextureFiles) {
         EXPECT_NE(section(text, "FILES", "SEE").find(texture), std::string::npos) << texture;
     }
     EXPECT_NE(text.find("/usr/share/quelmire"), std::string::npos) << text;

@@ -124,7 +124,7 @@ TEST(ScreenDumpConverter, RefusesAFileThatIsNotADumpAndWritesNothing) {
 }
 
 TEST(ScreenDumpConverter, ConvertsARealXwdDumpOfAWindow) {
-    // The test's own virtual display (tests/with-xvfb.sh).
+    // The test's own virtual display (tools/pictures/with-xvfb.sh).
     Display* display = XOpenDisplay(nullptr);
     ASSERT_NE(display, nullptr);
 

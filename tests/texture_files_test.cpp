@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/expected.h"
 #include "tests/support/paths.h"
 #include "tests/support/pictures.h"
 
@@ -89,8 +90,6 @@ Picture blockAverage(const Picture& p, int block) {
     return small;
 }
 
-constexpr const char* kTextureFiles[] = {"wood.raw", "sign1.raw", "sign2.raw", "grass.raw"};
-
 // texgen runs once for the whole suite; each case looks at the files it wrote.
 class GeneratedTextures : public ::testing::Test {
   protected:
@@ -111,7 +110,7 @@ int GeneratedTextures::status_ = -1;
 
 // The build painted the programs' files with its own run of texgen.
 TEST_F(GeneratedTextures, ASecondRunWritesTheSameBytes) {
-    for (const char* name : kTextureFiles) {
+    for (const std::string& name : expected::kTextureFiles) {
         EXPECT_TRUE(readBytes(dir_ / name) == readBytes(fs::path(dataDir()) / name))
             << name << " differs between the build's run and this one";
     }
@@ -122,7 +121,7 @@ TEST_F(GeneratedTextures, TheSizeCheckPassesGoodFilesAndRemovesAShortOne) {
     EXPECT_EQ(run(check + quoted(dir_)), 0);
 
     const fs::path damaged = makeTempDir();
-    for (const char* name : kTextureFiles) {
+    for (const std::string& name : expected::kTextureFiles) {
         fs::copy_file(dir_ / name, damaged / name);
     }
     fs::resize_file(damaged / "sign2.raw", 196605);

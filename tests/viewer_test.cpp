@@ -12,14 +12,11 @@
 #include "assets/assets.h"
 #include "tests/support/gl_window.h"
 #include "tests/support/capture.h"
+#include "tests/support/expected.h"
 #include "tests/support/program.h"
 #include "viewer/viewer.h"
 
 namespace {
-
-const char kHelpText[] =
-    "Welcome to the Tesk 2006 Course work\n"
-    "\tPress x,X,q, or Q to exit\n";
 
 bool sameState(const ViewerState& a, const ViewerState& b) {
     return std::equal(a.lightPosition, a.lightPosition + 4, b.lightPosition) &&
@@ -131,7 +128,7 @@ class Viewer : public ::testing::Test {
 // --- help and keys ---------------------------------------------------------------------------
 
 TEST_F(Viewer, HelpWritesItsTwoLinesByteForByte) {
-    EXPECT_EQ(capturedStdout([] { printHelp(); }), kHelpText);
+    EXPECT_EQ(capturedStdout([] { printHelp(); }), expected::kBrindlefenHelp);
 }
 
 TEST_F(Viewer, HAndUpperHPrintTheHelpEveryTimeAndTheMenuEntryToo) {
@@ -140,7 +137,8 @@ TEST_F(Viewer, HAndUpperHPrintTheHelpEveryTimeAndTheMenuEntryToo) {
         keyboard('H', 10, 20);
         mainMenu(kViewerHelp);
     });
-    EXPECT_EQ(out, std::string(kHelpText) + kHelpText + kHelpText);
+    EXPECT_EQ(out,
+              expected::kBrindlefenHelp + expected::kBrindlefenHelp + expected::kBrindlefenHelp);
 }
 
 TEST_F(Viewer, KeysOtherThanTheSixListedPrintNothingAndChangeNothing) {

@@ -1,7 +1,7 @@
 #!/bin/bash
 # Runs Quelmire for two full sun cycles (128 s) on the X display in DISPLAY (run it under
-# tests/with-xvfb.sh), with a command key or a drag every second, and checks that its resident
-# memory grows by less than 1 MB over those 128 s.
+# tools/pictures/with-xvfb.sh), with a command key or a drag every second, and checks that its
+# resident memory grows by less than 1 MB over those 128 s.
 #
 # The driver compiles a shader for each new combination of render mode, fog and lights and
 # keeps it, so memory rises while new combinations appear. The warm-up therefore runs the same

@@ -1,6 +1,6 @@
 #!/bin/bash
 # A random input storm against a real program, on the X display in DISPLAY (run it under
-# tests/with-xvfb.sh). Seeded, so every run sends the same events in the same order.
+# tools/pictures/with-xvfb.sh). Seeded, so every run sends the same events in the same order.
 #
 #   storm.sh quelmire|brindlefen PROGRAM DATA_DIR EVENTS [SEED]
 #

@@ -1,6 +1,6 @@
-// What the programs must show and print, written out once from their design: the tests compare
-// the programs with these words, never with the programs' own constants, so that a misspelt
-// label or a lost help line turns a test red.
+// What the programs must show and print, and the files they read, written out once from their
+// design: the tests compare the programs with these words, never with the programs' own
+// constants, so that a misspelt label, a lost help line or a renamed texture turns a test red.
 #pragma once
 
 #include <string>
@@ -27,6 +27,11 @@ inline const std::string kQuelmireHelp =
 inline const std::string kBrindlefenHelp =
     "Welcome to the Tesk 2006 Course work\n"
     "\tPress x,X,q, or Q to exit\n";
+
+// The RAW textures that the programs read from their folder, as the build paints and installs
+// them: Quelmire reads all four, Brindlefen the grass.
+inline const std::vector<std::string> kTextureFiles = {"wood.raw", "sign1.raw", "sign2.raw",
+                                                       "grass.raw"};
 
 // The menu calls each program makes at start-up, as the probe writes them down: a new menu
 // (GLUT numbers them from 1), its entries with their values, submenus by number, and the

@@ -14,6 +14,6 @@ std::string binaryDir();
 std::string probePath();
 // The tool that asks a window to close as a window manager's close button does.
 std::string closeWindowPath();
-// The texture painter and the screen-dump converter of tools/.
+// The texture painter (tools/textures/) and the screen-dump converter (tools/pictures/).
 std::string texgenPath();
 std::string xwd2pngPath();
