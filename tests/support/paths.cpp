@@ -35,3 +35,7 @@ std::string texgenPath() {
 std::string xwd2pngPath() {
     return XWD2PNG_PATH;
 }
+
+std::string docsPicturesPath() {
+    return DOCS_PICTURES_PATH;
+}

@@ -17,3 +17,5 @@ std::string closeWindowPath();
 // The texture painter (tools/textures/) and the screen-dump converter (tools/pictures/).
 std::string texgenPath();
 std::string xwd2pngPath();
+// The tool that draws the README's day of the sky and render modes with Quelmire's frame.
+std::string docsPicturesPath();

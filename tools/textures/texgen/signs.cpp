@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "tools/pictures/lettering.h"
 #include "tools/textures/texgen/noise.h"
 #include "tools/textures/texgen/paintings.h"
 
@@ -75,44 +76,19 @@ void fill(Image& image, const Shape& shape, Color color) {
     }
 }
 
-// A 5 x 7 capital font, just the letters the signs need.
-struct Glyph {
-    char letter;
-    const char* rows[7];
-};
-constexpr Glyph kFont[] = {
-    {'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
-    {'D', {"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."}},
-    {'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
-    {'K', {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"}},
-    {'R', {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"}},
-    {'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
-    {'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
-    {'U', {"#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
-};
-
-const Glyph* glyphFor(char letter) {
-    for (const Glyph& g : kFont) {
-        if (g.letter == letter) {
-            return &g;
-        }
-    }
-    return nullptr;
-}
-
 // Draws word centred on centreX with its top at top, each font dot a scale x scale square,
 // with a soft shadow down and right so the letters stand off the board.
 void drawWord(Image& image, const std::string& word, int centreX, int top, int scale, Color ink,
               Color shadow) {
     const int advance = 6 * scale + scale / 2;
-    const int width = static_cast<int>(word.size()) * advance - advance + 5 * scale;
+    const int width = static_cast<int>(word.size()) * advance - advance + kGlyphColumns * scale;
     const int left = centreX - width / 2;
     for (int pass = 0; pass < 2; ++pass) {
         const int offset = pass == 0 ? scale / 3 : 0;
         for (size_t i = 0; i < word.size(); ++i) {
             const Glyph* glyph = glyphFor(word[i]);
-            for (int row = 0; glyph && row < 7; ++row) {
-                for (int col = 0; col < 5; ++col) {
+            for (int row = 0; glyph && row < kGlyphRows; ++row) {
+                for (int col = 0; col < kGlyphColumns; ++col) {
                     if (glyph->rows[row][col] != '#') {
                         continue;
                     }

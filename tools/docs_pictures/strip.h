@@ -1,0 +1,22 @@
+// The README's picture strips: square panels side by side, each with a caption under it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Each block of factor x factor pixels of a square RGB picture averaged into one, rounded.
+std::vector<unsigned char> shrink(const std::vector<unsigned char>& rgb, int size, int factor);
+
+struct Panel {
+    std::vector<unsigned char> rgb;  // panelSize x panelSize, rows top-down
+    std::string caption;
+};
+
+struct Strip {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;  // rows top-down
+};
+
+// The panels left to right on a dark band, their captions centred under them.
+Strip layOutStrip(const std::vector<Panel>& panels, int panelSize);
