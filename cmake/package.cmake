@@ -24,4 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# Time stamps from SOURCE_DATE_EPOCH, which this sets when the builder has not.
+include(${CMAKE_CURRENT_LIST_DIR}/changelog.cmake)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/source_date.cmake.in
+               ${CMAKE_BINARY_DIR}/cpack_source_date.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/cpack_source_date.cmake)
 include(CPack)
