@@ -7,7 +7,7 @@ STORM_EVENTS ?= 10000
 
 PACKAGES := cmake make g++ ninja-build ccache pkg-config libgl-dev libgl1-mesa-dri \
             libglu1-mesa-dev freeglut3-dev libx11-dev libgtest-dev libpng-dev xvfb xdotool \
-            x11-apps x11-utils valgrind lintian desktop-file-utils man-db dpkg-dev file \
+            x11-apps x11-utils valgrind lintian desktop-file-utils appstream man-db dpkg-dev file \
             devscripts reuse
 BENCH_PACKAGES := libbenchmark-dev
 

@@ -1,7 +1,7 @@
 # `cmake --install` (and the Debian package, cmake/package.cmake) puts the programs in libexec,
 # their textures in share, and a launcher for each in bin that starts the program in the texture
 # folder, from any working directory; then the desktop entries, icons and manual pages where
-# desktops and man look for them.
+# desktops and man look for them, and the AppStream metainfo that software centres read.
 include(${CMAKE_CURRENT_LIST_DIR}/layout.cmake)
 
 install(TARGETS quelmire brindlefen RUNTIME DESTINATION ${QUELMIRE_INSTALL_PROGRAMS})
@@ -26,6 +26,8 @@ foreach(size ${QUELMIRE_ICON_SIZES})
                 ${QUELMIRE_DESKTOP_DIR}/icons/${size}x${size}/apps/brindlefen.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/metainfo.cmake)
+install(FILES ${QUELMIRE_METAINFO_FILES} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${QUELMIRE_DESKTOP_DIR}/man/quelmire.6.gz ${QUELMIRE_DESKTOP_DIR}/man/brindlefen.6.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${QUELMIRE_DESKTOP_DIR}/changelog.gz

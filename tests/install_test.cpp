@@ -50,6 +50,14 @@ TEST_F(Installed, PutsProgramsTexturesAndLaunchersInTheirFolders) {
     }
 }
 
+// Where software centres look for it; the package test validates it.
+TEST_F(Installed, PutsEachProgramsAppStreamMetainfoInShareMetainfo) {
+    for (const std::string& id : expected::kAppStreamIds) {
+        const std::string metainfo = "/share/metainfo/" + id + ".metainfo.xml";
+        EXPECT_NE(readFile(prefix() + metainfo), "") << metainfo;
+    }
+}
+
 TEST_F(Installed, EachLauncherStartsItsProgramInTheTextureFolderFromAnyDirectory) {
     expectQuelmireLauncherWorks(prefix() + "/bin", programs(), textures(), elsewhere_.path);
     expectBrindlefenLauncherWorks(prefix() + "/bin", programs(), textures(), elsewhere_.path);

@@ -272,6 +272,60 @@ TEST_F(Package, DesktopEntriesAreValidAndOpenTheLaunchersInATerminal) {
     }
 }
 
+// One component per program, found by its ID, launching its own desktop entry. Its release is
+// the newest entry of the packaged change log as dpkg reads it, on the day that entry gives (in
+// its own time zone), and of the project's version; its addresses lie under the homepage.
+TEST_F(Package, AppStreamMetainfoIsValidAndReleasedAsTheChangeLogAndTheProjectSay) {
+    const auto changelog = [](const std::string& name) {
+        const CommandResult field =
+            runCommand("zcat " + shellQuoted(root() + "/usr/share/doc/quelmire/changelog.gz") +
+                       " | dpkg-parsechangelog -l- -S " + name);
+        return field.output.substr(0, field.output.find('\n'));
+    };
+    EXPECT_EQ(changelog("Version"), projectVersion());
+    const std::string stamp = changelog("Date");  // "Wed, 09 Dec 2026 05:30:00 +0000"
+    const std::string day =
+        runCommand("LC_ALL=C date +%F -d " +
+                   shellQuoted(stamp.substr(0, stamp.rfind(' ', stamp.rfind(' ') - 1))))
+            .output;
+    const std::string release = "<release version=\"" + projectVersion() + "\" date=\"" +
+                                day.substr(0, day.find('\n')) + "\"";
+    const auto homepage =
+        wordsAfter(contents(binaryDir() + "/CMakeCache.txt"), "QUELMIRE_HOMEPAGE:STRING=");
+    ASSERT_EQ(homepage.size(), 1u);
+    const std::string base = homepage.front().substr(0, homepage.front().find_last_not_of('/') + 1);
+
+    std::string files;
+    for (std::size_t i = 0; i < expected::kAppStreamIds.size(); ++i) {
+        const std::string program = kPrograms[i];
+        const std::string path =
+            root() + "/usr/share/metainfo/" + expected::kAppStreamIds[i] + ".metainfo.xml";
+        files += " " + shellQuoted(path);
+        const std::string text = contents(path);
+        EXPECT_NE(text.find("<launchable type=\"desktop-id\">" + program + ".desktop<"),
+                  std::string::npos)
+            << path << "\n"
+            << text;
+        // The newest release comes first.
+        const auto released = text.find(release);
+        EXPECT_NE(released, std::string::npos) << release << "\n" << text;
+        EXPECT_EQ(text.find("<release "), released) << release << "\n" << text;
+        EXPECT_NE(text.find("<url type=\"homepage\">" + base + "/<"), std::string::npos) << text;
+        EXPECT_NE(text.find("<image>" + base + "/screenshots/" + program + ".png<"),
+                  std::string::npos)
+            << text;
+        // The picture a packager publishes there.
+        EXPECT_EQ(contents(sourceDir() + "/docs/screenshots/" + program + ".png")
+                      .compare(0, 8, "\x89PNG\r\n\x1a\n"),
+                  0)
+            << program;
+    }
+    const CommandResult check =
+        runCommand("appstreamcli validate --no-net --pedantic" + files + " 2>&1");
+    EXPECT_EQ(check.status, 0) << check.output;
+    EXPECT_FALSE(containsMatch(check.output, "^ *[EWIP]: ")) << check.output;
+}
+
 // Warnings that lintian still gives must each be explained in the README's install section.
 TEST_F(Package, LintianFindsNoErrorsAndEveryWarningIsExplained) {
     const CommandResult lintian =

@@ -33,6 +33,11 @@ inline const std::string kBrindlefenHelp =
 inline const std::vector<std::string> kTextureFiles = {"wood.raw", "sign1.raw", "sign2.raw",
                                                        "grass.raw"};
 
+// The AppStream component IDs of Quelmire and Brindlefen, in that order: software centres keep
+// reviews and installed state by them, so a changed ID is a break, not a detail.
+inline const std::vector<std::string> kAppStreamIds = {"org.example.quelmire.quelmire",
+                                                       "org.example.quelmire.brindlefen"};
+
 // The menu calls each program makes at start-up, as the probe writes them down: a new menu
 // (GLUT numbers them from 1), its entries with their values, submenus by number, and the
 // button the last menu is attached to (2, the right button).
