@@ -1,6 +1,6 @@
-// The README's pictures of the sky's day and the render modes, and Quelmire's screenshot, are
-// what Quelmire's frame draws now: drawn again by the real docshot tool, on this test's own
-// display, and compared pixel by pixel with the committed ones.
+// The README's pictures of the sky's day and the render modes, and the programs' screenshots,
+// are what the programs draw now: drawn again by the real docshot and viewershot tools, on this
+// test's own display, and compared pixel by pixel with the committed ones.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -58,4 +58,8 @@ TEST(DocsPictures, theRenderModesAreWhatTheFrameDrawsNow) {
 
 TEST(DocsPictures, quelmiresScreenshotIsWhatTheFrameDrawsNow) {
     expectDocshotPictureIsCurrent("quelmire");
+}
+
+TEST(DocsPictures, brindlefensScreenshotIsWhatItsDisplayDrawsNow) {
+    expectCommittedPictureIsCurrent(viewerShotPath(), "brindlefen", "Brindlefen's display");
 }

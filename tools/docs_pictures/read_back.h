@@ -1,4 +1,5 @@
-// The frame just drawn, read back for a picture: a strip's panel or a whole window.
+// The frame just drawn, read back for a picture; shared by docshot and viewershot, which cannot
+// share a program (Quelmire and Brindlefen both define display, mouse, motion, mainMenu, ...).
 #pragma once
 
 #include <vector>
