@@ -1,6 +1,6 @@
-// The README's pictures of the sky's day and the render modes are what Quelmire's frame draws
-// now: drawn again by the real docshot tool, on this test's own display, and compared
-// pixel by pixel with the committed ones.
+// The README's pictures of the sky's day and the render modes, and the programs' screenshots,
+// are what the programs draw now: drawn again by the real docshot and viewershot tools, on this
+// test's own display, and compared pixel by pixel with the committed ones.
 #include <string>
 
 #include <gtest/gtest.h>
@@ -10,13 +10,13 @@
 
 namespace {
 
-void expectCommittedPictureIsCurrent(const std::string& name) {
+// command: the tool and its arguments before OUTFILE TEXTUREDIR.
+void expectCommittedPictureIsCurrent(const std::string& command, const std::string& name,
+                                     const char* program) {
     const fs::path dir = makeTempDir();
     const fs::path made = dir / (name + ".png");
-    ASSERT_EQ(run(docsPicturesPath() + " " + name + " " + quoted(made) + " " +
-                  quoted(fs::path(dataDir()))),
-              0)
-        << "docshot " << name << " failed";
+    ASSERT_EQ(run(command + " " + quoted(made) + " " + quoted(fs::path(dataDir()))), 0)
+        << command << " failed";
     const fs::path committed = fs::path(sourceDir()) / "docs" / "screenshots" / (name + ".png");
     const Picture now = readPng(made);
     const Picture then = readPng(committed);
@@ -25,8 +25,8 @@ void expectCommittedPictureIsCurrent(const std::string& name) {
         "; refresh the pictures with `cmake --build build --target docs-pictures`, look at them "
         "and commit them";
     ASSERT_TRUE(now.width == then.width && now.height == then.height)
-        << committed << " is " << then.width << " x " << then.height << ", the frame now makes "
-        << now.width << " x " << now.height << refresh;
+        << committed << " is " << then.width << " x " << then.height << ", " << program
+        << " now makes " << now.width << " x " << now.height << refresh;
     long differing = 0;
     long first = -1;
     for (size_t i = 0; i < now.rgb.size(); i += 3) {
@@ -36,18 +36,30 @@ void expectCommittedPictureIsCurrent(const std::string& name) {
             ++differing;
         }
     }
-    EXPECT_EQ(differing, 0) << committed
-                            << " is no longer what Quelmire's frame draws: " << differing
-                            << " pixels differ, the first at x " << first % now.width << ", y "
-                            << first / now.width << " from the top left" << refresh;
+    EXPECT_EQ(differing, 0) << committed << " is no longer what " << program
+                            << " draws: " << differing << " pixels differ, the first at x "
+                            << first % now.width << ", y " << first / now.width
+                            << " from the top left" << refresh;
+}
+
+void expectDocshotPictureIsCurrent(const std::string& name) {
+    expectCommittedPictureIsCurrent(docsPicturesPath() + " " + name, name, "Quelmire's frame");
 }
 
 }  // namespace
 
 TEST(DocsPictures, theDayOfTheSkyIsWhatTheFrameDrawsNow) {
-    expectCommittedPictureIsCurrent("day");
+    expectDocshotPictureIsCurrent("day");
 }
 
 TEST(DocsPictures, theRenderModesAreWhatTheFrameDrawsNow) {
-    expectCommittedPictureIsCurrent("modes");
+    expectDocshotPictureIsCurrent("modes");
+}
+
+TEST(DocsPictures, quelmiresScreenshotIsWhatTheFrameDrawsNow) {
+    expectDocshotPictureIsCurrent("quelmire");
+}
+
+TEST(DocsPictures, brindlefensScreenshotIsWhatItsDisplayDrawsNow) {
+    expectCommittedPictureIsCurrent(viewerShotPath(), "brindlefen", "Brindlefen's display");
 }

@@ -1,6 +1,22 @@
 #include <GL/glut.h>
 
+#include "assets/assets.h"
 #include "viewer/viewer.h"
+
+std::unique_ptr<kelImage> startViewer(int& argc, char** argv) {
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(kViewerWindowSize, kViewerWindowSize);
+    glutInit(&argc, argv);
+    viewer.windowId = glutCreateWindow(kViewerTitle);
+    registerViewerCallbacks();
+    buildViewerMenu();
+    // The grass texture is made but left unused: the land is drawn untextured here.
+    glEnable(GL_TEXTURE_2D);
+    auto grass = makeTexture(viewer.grassTexture, kGrassTextureFile);
+    glDisable(GL_TEXTURE_2D);
+    setViewerGlState();
+    return grass;
+}
 
 void registerViewerCallbacks() {
     glutDisplayFunc(display);

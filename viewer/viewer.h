@@ -2,7 +2,11 @@
 // them. It shares only the images, textures and meshes of assets/ with Quelmire.
 #pragma once
 
+#include <memory>
+
 #include <GL/gl.h>
+
+class kelImage;
 
 inline constexpr int kViewerWindowSize = 400;
 inline constexpr const char* kViewerTitle = "Tesk Coursework 2006";
@@ -39,7 +43,10 @@ void printHelp();
 void recordButton(int button, int state, int x, int y);
 void dragTo(int x, int y);
 
-// Start-up steps after the window exists, in the order main runs them.
+// main's start-up up to its main loop: the window (its id in viewer.windowId), then the steps
+// below. The grass texture's image lives as long as the result.
+std::unique_ptr<kelImage> startViewer(int& argc, char** argv);
+// Start-up steps after the window exists, in the order startViewer runs them.
 void registerViewerCallbacks();
 void buildViewerMenu();
 // The fixed GL state, ending with setUpViewerLight.

@@ -39,3 +39,7 @@ std::string xwd2pngPath() {
 std::string docsPicturesPath() {
     return DOCS_PICTURES_PATH;
 }
+
+std::string viewerShotPath() {
+    return VIEWER_SHOT_PATH;
+}

@@ -17,5 +17,7 @@ std::string closeWindowPath();
 // The texture painter (tools/textures/) and the screen-dump converter (tools/pictures/).
 std::string texgenPath();
 std::string xwd2pngPath();
-// The tool that draws the README's day of the sky and render modes with Quelmire's frame.
+// The tools that draw the README's pictures and the programs' screenshots with the programs'
+// own code: docshot Quelmire's, viewershot Brindlefen's.
 std::string docsPicturesPath();
+std::string viewerShotPath();

@@ -1,13 +1,15 @@
-// docshot day|modes OUTFILE TEXTUREDIR: draws one of the README's picture strips with
+// docshot day|modes|quelmire OUTFILE TEXTUREDIR: draws one of the README's pictures with
 // Quelmire's own frame, from its start-up state, and writes it as a PNG. "day" is six moments of
-// one sun cycle, "modes" the render modes and fog at noon. TEXTUREDIR holds the built RAW
-// textures. Needs an X display (the build runs it on a private virtual one).
+// one sun cycle, "modes" the render modes and fog at noon, "quelmire" the program's window at
+// dawn, its software-centre screenshot. TEXTUREDIR holds the built RAW textures. Needs an X
+// display (the build runs it on a private virtual one).
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "app/app.h"
 #include "input/input.h"
 #include "tools/docs_pictures/quelmire_frames.h"
 #include "tools/docs_pictures/strip.h"
@@ -27,6 +29,9 @@ struct Moment {
 constexpr Moment kDay[] = {{30, "Dawn"},        {400, "Morning"}, {800, "Noon"},
                            {1200, "Afternoon"}, {1585, "Dusk"},   {2400, "Night"}};
 constexpr int kModesTick = 800;
+// Quelmire's first moments, from its start-up camera: the sun a fifth of the way up, the sky a
+// violet dawn, light enough to read the scene by.
+constexpr int kDawnTick = 160;
 
 struct Mode {
     const char* keys;  // pressed in order, as a user would
@@ -81,12 +86,34 @@ std::vector<Panel> modePanels(int shrinkFactor) {
 
 // The day is drawn three times larger and averaged down, for smooth edges and a small file. The
 // modes are drawn at their size: averaged down, a line or a point of one pixel would fade away.
+constexpr int kDayShrink = 3;
+constexpr int kModesShrink = 1;
+
+// The strips look at the ducks; the screenshot is the window as the program opens it.
+RgbImage dayStrip() {
+    frameTheDucks();
+    return layOutStrip(dayPanels(kDayShrink), kPanelSize);
+}
+
+RgbImage modesStrip() {
+    frameTheDucks();
+    return layOutStrip(modePanels(kModesShrink), kPanelSize);
+}
+
+RgbImage dawnWindow() {
+    tickSun(kDawnTick);
+    return {kWindowWidth, kWindowHeight, drawFrame(kWindowWidth)};
+}
+
 struct Picture {
     const char* name;
-    int shrinkFactor;
-    std::vector<Panel> (*panels)(int shrinkFactor);
+    int windowSize;  // square, pixels
+    RgbImage (*draw)();
 };
-constexpr Picture kPictures[] = {{"day", 3, dayPanels}, {"modes", 1, modePanels}};
+constexpr Picture kPictures[] = {{"day", kPanelSize* kDayShrink, dayStrip},
+                                 {"modes", kPanelSize* kModesShrink, modesStrip},
+                                 {"quelmire", kWindowWidth, dawnWindow}};
+static_assert(kWindowWidth == kWindowHeight, "the picture window is square");
 
 }  // namespace
 
@@ -98,7 +125,7 @@ int main(int argc, char** argv) {
         }
     }
     if (picture == nullptr) {
-        std::fprintf(stderr, "usage: docs_pictures day|modes OUTFILE TEXTUREDIR\n");
+        std::fprintf(stderr, "usage: docshot day|modes|quelmire OUTFILE TEXTUREDIR\n");
         return 2;
     }
     std::error_code error;
@@ -109,12 +136,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "docs_pictures: cannot enter %s\n", argv[3]);
         return 1;
     }
-    const int drawn = kPanelSize * picture->shrinkFactor;
-    openPictureWindow(argc, argv, drawn, "docs_pictures");
-    const SceneImages images = startQuelmire(drawn);
-    frameTheDucks();
-    const Strip strip = layOutStrip(picture->panels(picture->shrinkFactor), kPanelSize);
-    if (!writePng(out.string(), strip.width, strip.height, strip.rgb.data())) {
+    openPictureWindow(argc, argv, picture->windowSize, "docs_pictures");
+    const SceneImages images = startQuelmire(picture->windowSize);
+    const RgbImage image = picture->draw();
+    if (!writePng(out.string(), image.width, image.height, image.rgb.data())) {
         std::fprintf(stderr, "docs_pictures: cannot write %s\n", out.c_str());
         return 1;
     }

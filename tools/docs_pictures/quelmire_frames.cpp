@@ -1,11 +1,10 @@
 #include "tools/docs_pictures/quelmire_frames.h"
 
-#include <algorithm>
-
 #include <GL/glut.h>
 
 #include "anim/anim.h"
 #include "render/render.h"
+#include "tools/docs_pictures/read_back.h"
 
 SceneImages startQuelmire(int size) {
     SceneImages images = createTextures();
@@ -26,17 +25,5 @@ void tickSun(int ticks) {
 std::vector<unsigned char> drawFrame(int size) {
     display();
     display();
-    std::vector<unsigned char> rgb(static_cast<size_t>(size) * size * 3);
-    glFinish();
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    // llvmpipe keeps the back buffer across a swap; its front buffer reads back black.
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, size, size, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    // GL rows run bottom-up.
-    std::vector<unsigned char> topDown(rgb.size());
-    const size_t row = static_cast<size_t>(size) * 3;
-    for (int y = 0; y < size; ++y) {
-        std::copy_n(&rgb[row * (size - 1 - y)], row, &topDown[row * y]);
-    }
-    return topDown;
+    return readBackFrame(size, size).rgb;
 }

@@ -37,8 +37,8 @@ std::vector<unsigned char> shrink(const std::vector<unsigned char>& rgb, int siz
     return out;
 }
 
-Strip layOutStrip(const std::vector<Panel>& panels, int panelSize) {
-    Strip strip;
+RgbImage layOutStrip(const std::vector<Panel>& panels, int panelSize) {
+    RgbImage strip;
     const int count = static_cast<int>(panels.size());
     strip.width = kGap + count * (panelSize + kGap);
     strip.height = kGap + panelSize + kCaptionBand;

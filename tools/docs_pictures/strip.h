@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/docs_pictures/read_back.h"
+
 // Each block of factor x factor pixels of a square RGB picture averaged into one, rounded.
 std::vector<unsigned char> shrink(const std::vector<unsigned char>& rgb, int size, int factor);
 
@@ -12,11 +14,5 @@ struct Panel {
     std::string caption;
 };
 
-struct Strip {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> rgb;  // rows top-down
-};
-
 // The panels left to right on a dark band, their captions centred under them.
-Strip layOutStrip(const std::vector<Panel>& panels, int panelSize);
+RgbImage layOutStrip(const std::vector<Panel>& panels, int panelSize);

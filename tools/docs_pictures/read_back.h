@@ -1,0 +1,14 @@
+// The frame just drawn, read back for a picture; shared by docshot and viewershot, which cannot
+// share a program (Quelmire and Brindlefen both define display, mouse, motion, mainMenu, ...).
+#pragma once
+
+#include <vector>
+
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;  // rows top-down
+};
+
+// The back buffer's bottom-left width x height pixels, once GL has finished drawing.
+RgbImage readBackFrame(int width, int height);
