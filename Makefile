@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
+
 # The front door: `make run` starts Quelmire, `make test` runs every test. Both install the
 # Debian packages they need first (as root), then configure and build with the CMake presets
 # (CMakePresets.json): the normal build in build/, the sanitizer build in build-asan/.

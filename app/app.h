@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // What the application shell offers the other rooms: the scene state, the console help, the
 // projection and redisplay callbacks, and the start-up steps that main runs in order.
 #pragma once

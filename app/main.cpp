@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Quelmire: a pond scene with ducks, a grove, signposts and a sun that crosses the sky.
 #include <cstdio>
 

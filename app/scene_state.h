@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Quelmire's whole run-time state: one instance, read and written by the callbacks on the
 // GLUT thread. A change shows in the next frame that the redisplay timer asks for.
 #pragma once

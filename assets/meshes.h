@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The two embedded meshes, compiled into both programs; nothing is read at run time. The values
 // are generated at build time from assets/land.obj and assets/duck.obj, which meshgen makes and
 // obj2cpp checks (tools/meshes/).

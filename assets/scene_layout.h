@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Where the scene's things lie, in scene units with y up. The land mesh is generated around these
 // places (tools/meshes/meshgen), checked against them at build time (tools/meshes/mesh_checks),
 // and the frame puts the water, the grove, the signposts and the ducks on them (render/): a change

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The scene's texture files: headerless RGB, each with its name and size. They come from the one
 // list in assets/textures.cmake, from which the build writes these definitions; the build's
 // painting, size check and install rules read the same list.

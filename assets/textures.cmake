@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
+
 # The scene's textures, headerless RGB files: name, width and height of each, in the order the
 # programs make them. The one list that the build (painting, size check, previews), the install
 # rules, texgen and both programs read; the last two through the definitions the build writes

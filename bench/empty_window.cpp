@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The baseline for start-up time and memory: a GLUT window of Quelmire's size, mode and place
 // that only clears and swaps, redrawn on the same 16 ms timer. Anything Quelmire costs beyond
 // this is its own.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Timing GL work on a real window: the clock stops only when the driver has finished the work.
 // Wall time is what a user waits; CPU time (every thread of the process, llvmpipe's rasterizer
 // threads included) hardly depends on how busy the shared machine is.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The real Quelmire, started as a user starts it and measured from outside: start-up to first
 // frame and peak resident memory against an empty GLUT window started the same way, frames
 // delivered and sun ticks per second over ten seconds, and the share of the instructions of a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Quelmire's whole frame and its texture start-up, each against a baseline timed in the same
 // run, interleaved iteration by iteration on the same 700 x 700 window.
 #include <cstdlib>

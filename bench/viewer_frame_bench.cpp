@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Brindlefen's frames with the land alone and with the land and the duck, each against its own
 // empty frame (both meshes hidden: clear and swap) timed in the same run on the same window.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
+
 # The newest entry of the package's change log (packaging/changelog), which comes first: its
 # heading "quelmire (VERSION) ..." and its trailer " -- NAME <EMAIL>  Wed, 09 Dec 2026 05:30:00
 # +0000". Gives its date as QUELMIRE_RELEASE_DATE (2026-12-09), for the metainfo, and as

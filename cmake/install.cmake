@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
+
 # `cmake --install` (and the Debian package, cmake/package.cmake) puts the programs in libexec,
 # their textures in share, and a launcher for each in bin that starts the program in the texture
 # folder, from any working directory; then the desktop entries, icons and manual pages where

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
+
 # Where an installation puts what, relative to its prefix. Shared by the install rules and by the
 # manual pages, which name the texture folder.
 include(GNUInstallDirs)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
+
 # AppStream metainfo, one component per program, written at configure time from
 # packaging/PROGRAM.metainfo.xml.in into QUELMIRE_METAINFO_FILES for cmake/install.cmake.
 # The release entry takes the project version and the date of the change log's newest entry

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
+
 # `cpack` in the build folder (`make package`) makes build/quelmire_VERSION_amd64.deb from the
 # same install rules as `cmake --install`. Its Depends is worked out by dpkg-shlibdeps from the
 # programs themselves, so it follows whatever they link.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
+
 # Sanitizer build only: every executable keeps the shared libraries it loads until the process
 # ends (tests/sanitizers/keep_modules.cpp), so that leak reports from the GL driver name it and
 # tests/sanitizers/lsan.supp can suppress them by library. Included last, when all targets exist.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
+
 # What every build but the sanitizer one is compiled and linked with, so that what ships is
 # hardened and the same whatever folder it was built in. Ours go in front of the packager's
 # CXXFLAGS and LDFLAGS (CMAKE_CXX_FLAGS, CMAKE_EXE_LINKER_FLAGS), so that theirs come later on

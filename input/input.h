@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // What the interaction room offers: Quelmire's mouse, keyboard and menu callbacks, and the
 // plain functions behind them that tests drive without a window.
 #pragma once

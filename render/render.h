@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // What the scene rendering offers: Quelmire's display callback and the pieces of its frame.
 #pragma once
 

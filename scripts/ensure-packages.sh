@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
 # Makes sure the Debian packages that the build and the tests need are installed. As root it
 # installs what is missing (after one apt-get update); otherwise it prints the line to run.
 # When everything is there it costs one dpkg-query call. Another package manager at work (as

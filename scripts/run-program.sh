@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
 # Starts a program in the directory that holds its RAW textures. With no display it runs the
 # program on a private virtual X display instead (tools/pictures/with-xvfb.sh), saves a
 # screenshot of its window and says where.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
 # `make test`: the normal build with its tests and the sanitizer build with its tests, run side
 # by side (the tests mostly wait on windows and pictures, which leaves the cores to the other
 # build). Each phase's time is printed as it ends; the full logs follow at the end.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Damaged texture files, end to end under the sanitizers: each real program starts in a
 // directory where its texture files are missing or broken in the ways below (or all missing),
 // prints only what it always prints, draws its scene and quits with status 0.

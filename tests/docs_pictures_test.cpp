@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The README's pictures of the sky's day and the render modes, and the programs' screenshots,
 // are what the programs draw now: drawn again by the real docshot and viewershot tools, on this
 // test's own display, and compared pixel by pixel with the committed ones.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The pieces of a frame that a user sees move or shine: the ducks following their walks, the
 // water in each render mode, and the materials that the ducks, the sun and the water are drawn
 // with, on front and back faces alike. This program is linked with the draw calls wrapped, so

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Quelmire's console help, byte for byte. That the real program prints it before its first
 // frame, and again on the keys and the menu entry, is seen end to end (quelmire_e2e_test).
 #include <string>

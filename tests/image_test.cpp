@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // RAW images and the textures made from them: bytes reach the buffer and the texture unchanged,
 // missing, short, long and odd files behave as the loader promises, and start-up makes the four
 // scene textures in their order.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Quelmire's initial view, drawn on the real driver with the built textures: the grove and the
 // signposts where the frame puts them, with their own textures the right way round.
 #include <array>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Keys and the pop-up menus: every key in both cases, every menu entry against its key twin,
 // the keys and values that do nothing, and resets during a drag.
 #include <climits>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // `cmake --install` into a fresh prefix: the programs, their textures and their launchers in
 // their folders, and the launchers started from a folder without textures.
 #include <string>

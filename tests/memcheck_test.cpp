@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Both real programs under valgrind's memcheck: start-up, a frame in every drawing state, the
 // drags and the menu, and a quit key. No memcheck error may involve our code. Errors that lie
 // wholly in the GL driver, the X libraries or the dynamic loader are their own business: the worst

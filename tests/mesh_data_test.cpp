@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The mesh checks that the build runs on the OBJ files (obj2cpp), shown to catch broken data:
 // each case breaks one property of a copy of the embedded arrays and expects the check to name
 // it. That the shipped data pass them is what the build itself enforces.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 #define GL_GLEXT_PROTOTYPES  // query objects, for the count of primitives generated
 
 #include <array>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Mouse navigation: which drag a button event starts, and what turning, zooming and panning do
 // to the camera, limits included.
 #include <climits>

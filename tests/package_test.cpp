@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The Debian package, made by cpack from this build into a temporary folder and unpacked with
 // dpkg-deb into a temporary root: its name and Depends, what it holds, what lintian,
 // desktop-file-validate and man make of it, and both launchers from the unpacked tree showing

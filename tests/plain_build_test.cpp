@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The tree as a packager meets it: a copy of it in a folder of its own, built with plain CMake
 // and no preset. Unix Makefiles make the programs and the desktop files, compile no test code,
 // and install the same tree with a prefix or with DESTDIR; and a package built there without

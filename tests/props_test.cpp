@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The grove and the signposts, measured where the real driver puts their vertices (GL feedback
 // mode), in every render mode.
 #define GL_GLEXT_PROTOTYPES  // query objects, for the count of primitives generated

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The real Quelmire driven as a user would: drags, keys and the pop-up menu through xdotool on
 // the test's private display, judged by the pictures, the console and what the preloaded probe
 // saw. Every "after" picture is taken behind the help-key barrier (Session::settle), so it shows

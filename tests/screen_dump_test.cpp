@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The screen-dump converter (xwd2png), which makes the screenshots of `make run` without a
 // display: hand-made dumps of every byte order and colour mask, a file that is not a dump, and a
 // real xwd dump of a window on the test's display.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Quelmire's start-up as main runs it, in a window of its own: the state it leaves, and then its
 // timer chains running under the real GLUT main loop. The window, its title and the help before
 // the first frame are checked on the real program (quelmire_e2e_test).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The sun and sky cycle as plain arithmetic: the path, the light colour, the light switch and
 // the sky over a whole cycle, and that every cycle repeats the first exactly.
 #include <array>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The real sunTimer on Mesa and on GLUT's timers: where light 0 stands between frames, how the
 // light is switched, and how toggling starts and ends the tick chain.
 #include <array>

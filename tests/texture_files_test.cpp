@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The texture files as the programs will read them, made by the real texgen: the same bytes on
 // every run, seamless grass and bark, two signs that tell apart, and the size check that the
 // build runs shown to catch a short file.

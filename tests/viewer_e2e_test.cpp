@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The real Brindlefen driven as a user would, judged by its pictures, its console and the menus
 // the preloaded probe saw it build. It draws nothing that moves by itself, so a picture taken
 // behind the help-key barrier (Session::settle) is exactly the state of all input sent before.

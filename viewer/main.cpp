@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Brindlefen: the land and the duck under one fixed light, turned with the left button.
 #include <GL/glut.h>
 

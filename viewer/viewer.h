@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // What Brindlefen's room offers: its state, its GLUT callbacks and the plain functions behind
 // them. It shares only the images, textures and meshes of assets/ with Quelmire.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Linked into every executable of the sanitizer build, and only there. Mesa unloads its driver
 // (and glvnd its vendor library) while the process exits, before LeakSanitizer looks: the
 // driver's own allocations then show as "<unknown module>" and no suppression can name them.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
 # Runs Quelmire for two full sun cycles (128 s) on the X display in DISPLAY (run it under
 # tools/pictures/with-xvfb.sh), with a command key or a drag every second, and checks that its
 # resident memory grows by less than 1 MB over those 128 s.

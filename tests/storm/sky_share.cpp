@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // sky_share WINDOW: prints, in whole percent, how much of the window has the colour of its top
 // left corner, which in Quelmire's reset view is sky whatever colour the sun gives it.
 #include <cstdio>

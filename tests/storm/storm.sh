@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
 # A random input storm against a real program, on the X display in DISPLAY (run it under
 # tools/pictures/with-xvfb.sh). Seeded, so every run sends the same events in the same order.
 #

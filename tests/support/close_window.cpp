@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // close-window WINDOW: asks a window to close as a window manager's close button does, with a
 // WM_DELETE_WINDOW message. The tests run without a window manager, so they send it themselves.
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // What the programs must show and print, and the files they read, written out once from their
 // design: the tests compare the programs with these words, never with the programs' own
 // constants, so that a misspelt label, a lost help line or a renamed texture turns a test red.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // What the real driver makes of a drawing, read back with GL feedback mode: every primitive with
 // its vertices in the modelview's frame of reference, their lit colours and texture coordinates.
 #pragma once

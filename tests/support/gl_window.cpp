@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 #define GL_GLEXT_PROTOTYPES  // query objects
 #include "tests/support/gl_window.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // A real GL window on the test's private X display, for tests that draw and read back.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The grove and the signposts as the scene's design lays them out, for the tests to measure the
 // drawing against: written out here, not taken from the renderer's own tables.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The launchers as a user starts them from an installed tree (cmake --install or the unpacked
 // package): each must start its own program in the installed texture folder, from wherever
 // the user is, and show the scene with its textures.

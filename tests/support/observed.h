@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The part of Quelmire's scene that mouse, keys and menus may touch, read and compared as one.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Where the tests find what the build made. Compiled into one small file only, so that every
 // other test file is the same in every checkout and the compiler cache can reuse it.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Pictures and files for the tests of the tools that write them: RAW and PNG pictures read
 // back, temporary folders, and commands run with their exit status.
 #pragma once

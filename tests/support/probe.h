@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // A small library preloaded into a real program by the test and bench launcher (LD_PRELOAD). It
 // changes nothing the program does (unless asked to place its window); it counts frames and sun
 // ticks and writes down the menus the program builds, so that tests wait for what happened instead

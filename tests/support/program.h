@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Drives the real programs on the test's private X display, as a user would: start, find the
 // window, send input with xdotool, read the screen, wait for the exit status. Every wait is for
 // something that can be observed, with a generous deadline.

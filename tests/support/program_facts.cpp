@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // program_facts quelmire|brindlefen: prints, as shell assignments for the storm and the soak, what
 // they must know of a program, taken from the programs' own headers: its window title and size, its help
 // text, and how many entries its menus have.

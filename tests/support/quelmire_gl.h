@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Sets up Quelmire's GL state in the test window as its start-up does, with a fresh scene.
 #pragma once
 

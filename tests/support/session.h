@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // A real program started for an end-to-end test, with the input a user gives and the barrier
 // that says when that input is on the screen.
 #pragma once

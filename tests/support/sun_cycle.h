@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The sun cycle's state, ticked and compared without GL, for the tests of the cycle and of the
 // timer that drives it.
 #pragma once

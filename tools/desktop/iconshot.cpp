@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // iconshot OUTDIR TEXTUREDIR SIZE...: renders the desktop icons from our own meshes, the duck for
 // Quelmire and the grass-covered land for Brindlefen, into OUTDIR/NxN/apps/PROGRAM.png for each
 // size N, square RGBA on a transparent background. TEXTUREDIR holds the built grass.raw. Needs an

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // mangen PROGRAM TEMPLATE OUTPUT VERSION TEXTUREDIR: writes the manual page of quelmire or
 // brindlefen from its roff template. The keys and the menu come from the same constants that the
 // program's help text and menus are made of, so the page cannot drift from the program. In the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // docshot day|modes|quelmire OUTFILE TEXTUREDIR: draws one of the README's pictures with
 // Quelmire's own frame, from its start-up state, and writes it as a PNG. "day" is six moments of
 // one sun cycle, "modes" the render modes and fog at noon, "quelmire" the program's window at

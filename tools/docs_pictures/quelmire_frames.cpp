@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 #include "tools/docs_pictures/quelmire_frames.h"
 
 #include <GL/glut.h>

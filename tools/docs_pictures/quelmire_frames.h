@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Quelmire's own frames, drawn in this process from its start-up state: the programs' start-up
 // steps, sun ticks, commands and display callback, nothing set by hand.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The frame just drawn, read back for a picture; shared by docshot and viewershot, which cannot
 // share a program (Quelmire and Brindlefen both define display, mouse, motion, mainMenu, ...).
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The README's picture strips: square panels side by side, each with a caption under it.
 #pragma once
 

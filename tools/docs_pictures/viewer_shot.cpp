@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // viewershot OUTFILE TEXTUREDIR: Brindlefen's software-centre screenshot, drawn in this process
 // by Brindlefen's own start-up and callbacks: its window as it opens, turned by a left drag, then
 // "Toggle Duck" from its menu. TEXTUREDIR holds the built RAW textures. Needs an X display (the

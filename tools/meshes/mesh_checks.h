@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The properties that the embedded land and duck must keep, each written once. obj2cpp runs them
 // on the OBJ files at build time, and tests/mesh_data_test.cpp runs them again on the arrays the
 // programs carry. Each check returns an empty string when the property holds, otherwise a message

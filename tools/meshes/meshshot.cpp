@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // meshshot OUTDIR: renders the land from above and a close-up of the duck to PNG, for the
 // README. Needs an X display (the build runs it on a private virtual one).
 #include <cstdio>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Build-time converter: reads the land and duck OBJ files, checks every property the programs rely
 // on (tools/meshes/mesh_checks.h), and writes the constant arrays declared in assets/meshes.h.
 //

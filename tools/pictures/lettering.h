@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // A 5 x 7 capital font, A to Z, 0 to 9 and a few marks, drawn into RGB pictures: the one
 // lettering of our pictures and textures.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The window that the picture tools (meshshot, iconshot) draw in: double-buffered with depth,
 // mapped, and set up for smooth shading under one light. Needs an X display.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // A small PNG writer for the texture previews, the mesh pictures, screenshot conversion and the
 // desktop icons: the library png_write.
 #pragma once

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-FileCopyrightText: 2026 The Quelmire developers
+# SPDX-License-Identifier: MIT
 # Runs a command on a private virtual X display of its own, never on the user's desktop: the
 # build's icons and pictures, the screenshots of `make run` without a display, and every test.
 # Usage: with-xvfb.sh COMMAND [ARGS...]

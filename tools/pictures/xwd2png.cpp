@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // xwd2png IN.xwd OUT.png: turns an X window dump of a TrueColor screen (what `xwd -id WIN` or
 // `xwd -root` writes on Xvfb) into a PNG, so screenshots of the programs can be looked at and kept.
 #include <cstdint>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // raw2png IN.raw WIDTH HEIGHT OUT.png: shows a headerless RGB texture as an ordinary picture,
 // its first row at the top.
 #include <cstdio>

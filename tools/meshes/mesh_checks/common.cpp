@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The checks that both meshes pass, and the helpers the others share.
 #include <array>
 #include <cmath>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The checks of the duck: its extent, orientation, symmetry, closed surface and hard edges.
 #include <algorithm>
 #include <array>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The checks of the land: its extent, relief, texture projection, triangulation, and the ground
 // under the grove, the signposts, the ducks and the water.
 #include <algorithm>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // What the mesh checks share among themselves: messages, face normals and tolerances.
 #pragma once
 

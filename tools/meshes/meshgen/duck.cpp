@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The duck itself: its eyes, wings and bill placed on the host grids, the grids laid, and the
 // result turned into the model frame with one vertex copy per smoothing group.
 #include <algorithm>

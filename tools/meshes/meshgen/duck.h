@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The duck's parts, shared by the files that build it (duck_surfaces.cpp, duck_features.cpp,
 // duck.cpp).
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Disks set into the duck's host grids: the hole, the loops inside it and the pole.
 #include <algorithm>
 #include <array>

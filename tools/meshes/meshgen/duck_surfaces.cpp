@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The duck's two host surfaces, the head and the body, as points of their parameters.
 #include <cmath>
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 #include "tools/meshes/meshgen/geometry.h"
 
 std::vector<Vec3> smoothNormals(const std::vector<Vec3>& pos,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // meshgen's small toolkit: double-precision vectors, a portable random generator, and the mesh
 // that the land and the duck are built into before they are written as OBJ.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The land: a flat skirt round hills and a pond basin, sampled by greedy refinement of a Delaunay
 // triangulation until it has its vertex count.
 #include <algorithm>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Generates the two embedded meshes as Wavefront OBJ files: assets/land.obj and assets/duck.obj.
 // Deterministic; run it on purpose when the shapes change, not at every build:
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The two tiling textures, grass and bark. Every noise lattice wraps with a period that divides
 // the image size, and every stroke drawn across an edge continues on the opposite edge.
 #include "tools/textures/texgen/noise.h"

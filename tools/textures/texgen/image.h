@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // texgen's pixels: colours, an RGB image that strokes can wrap across, and a generator that gives
 // the same numbers everywhere.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // texgen OUTDIR: paints the scene's four textures and writes them as headerless RGB files:
 // wood.raw, sign1.raw, sign2.raw and grass.raw, at the sizes of assets/textures.cmake.
 // texgen --check OUTDIR: exits 0 only if all four files are there with their exact sizes; a file

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // Tiling value noise in integer fixed point, one lattice at a time or several octaves summed.
 #pragma once
 

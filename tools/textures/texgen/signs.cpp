@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
 // The two signs: a framed picture with a word under it, bold enough to read on a small board.
 #include <cstdint>
 #include <initializer_list>
