@@ -136,14 +136,14 @@ int main(int argc, char** argv) {
     // The programs read their textures from the working directory.
     std::filesystem::current_path(argv[3], error);
     if (error) {
-        std::fprintf(stderr, "docs_pictures: cannot enter %s\n", argv[3]);
+        std::fprintf(stderr, "docshot: cannot enter %s\n", argv[3]);
         return 1;
     }
-    openPictureWindow(argc, argv, picture->windowSize, "docs_pictures");
+    openPictureWindow(argc, argv, picture->windowSize, "docshot");
     const SceneImages images = startQuelmire(picture->windowSize);
     const RgbImage image = picture->draw();
     if (!writePng(out.string(), image.width, image.height, image.rgb.data())) {
-        std::fprintf(stderr, "docs_pictures: cannot write %s\n", out.c_str());
+        std::fprintf(stderr, "docshot: cannot write %s\n", out.c_str());
         return 1;
     }
     return 0;
