@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
+// What the window toolkit (web/glut) asks of the OpenGL layer: to start drawing on a surface
+// that has just become current, and to draw out what is still recorded when a frame ends.
+#pragma once
+
+namespace layer {
+
+// A WebGL 2 (or OpenGL ES 3) context is current and its default framebuffer is width x height:
+// the renderer makes its program and buffers, and the viewport covers the surface, as OpenGL's
+// does when a window's context is first made current. Recorded state (textures made before, for
+// example) reaches the new context from here on.
+void attachSurface(int width, int height);
+
+// Draws every primitive still waiting in the renderer's batch; the toolkit's buffer swap calls it,
+// as do glFlush, glFinish and glReadPixels.
+void flushDrawing();
+
+}  // namespace layer
