@@ -13,8 +13,14 @@ PACKAGES := cmake make g++ ninja-build ccache pkg-config libgl-dev libgl1-mesa-d
             x11-apps x11-utils valgrind lintian desktop-file-utils appstream man-db dpkg-dev file \
             devscripts reuse
 BENCH_PACKAGES := libbenchmark-dev
+# `make web` needs only these: the browser's build has its own compiler and no desktop libraries.
+WEB_PACKAGES := cmake ninja-build ccache emscripten python3
+# `make test` also builds the site and drives it in headless Chromium, and builds the browser
+# platform natively on EGL and OpenGL ES (npm brings the browser driver, from its lock file).
+TEST_PACKAGES := $(PACKAGES) $(WEB_PACKAGES) chromium libegl-dev libgles-dev
+WEB_PORT ?= 8000
 
-.PHONY: all deps build run viewer test storm soak bench clean
+.PHONY: all deps build run viewer test storm soak bench web clean
 
 all: build
 
@@ -35,7 +41,8 @@ viewer: build
 	scripts/run-program.sh $(BUILD) brindlefen
 
 # Both builds side by side, each running the tests that catch most there (tests/CMakeLists.txt).
-test: deps
+test:
+	@scripts/ensure-packages.sh $(TEST_PACKAGES)
 	scripts/test.sh
 
 # The long random input storm under the sanitizers: $(STORM_EVENTS) events against each program,
@@ -61,8 +68,17 @@ bench: deps
 	cmake --build --preset default --target $(BENCHES)
 	@for b in $(BENCHES); do tools/pictures/with-xvfb.sh $(BUILD)/bench/$$b || exit 1; done
 
+# Both programs in the browser: the site that the web preset builds (build-web/site/), served on
+# this machine only until Ctrl+C. Python's server gives .wasm files their application/wasm type.
+web:
+	@scripts/ensure-packages.sh $(WEB_PACKAGES)
+	cmake --preset web
+	cmake --build --preset web
+	@echo "Quelmire and Brindlefen in the browser: open http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops)"
+	python3 -m http.server --bind 127.0.0.1 --directory build-web/site $(WEB_PORT)
+
 clean:
-	rm -rf $(BUILD) build-asan
+	rm -rf $(BUILD) build-asan build-web
 
 # The Debian package, $(BUILD)/quelmire_VERSION_amd64.deb, made by CPack from the normal build
 # (cmake/package.cmake).
