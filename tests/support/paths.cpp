@@ -46,3 +46,19 @@ std::string docsPicturesPath() {
 std::string viewerShotPath() {
     return VIEWER_SHOT_PATH;
 }
+
+std::string momentshotPath() {
+    return MOMENTSHOT_PATH;
+}
+
+std::string brindlefenMomentshotPath() {
+    return BRINDLEFEN_MOMENTSHOT_PATH;
+}
+
+std::string layerMomentshotPath() {
+    return LAYER_MOMENTSHOT_PATH;
+}
+
+std::string layerBrindlefenMomentshotPath() {
+    return LAYER_BRINDLEFEN_MOMENTSHOT_PATH;
+}

@@ -24,3 +24,10 @@ std::string xwd2pngPath();
 // own code: docshot Quelmire's, viewershot Brindlefen's.
 std::string docsPicturesPath();
 std::string viewerShotPath();
+// The tools that draw the moments at which the desktop's frames and the browser platform's are
+// compared (tools/moments): on the desktop's OpenGL, and on the platform natively (empty but in
+// the sanitizer build, which builds the platform).
+std::string momentshotPath();
+std::string brindlefenMomentshotPath();
+std::string layerMomentshotPath();
+std::string layerBrindlefenMomentshotPath();
