@@ -13,6 +13,11 @@ namespace layer {
 // example) reaches the new context from here on.
 void attachSurface(int width, int height);
 
+// The surface has `scale` device pixels for each window pixel (a high-density screen): the
+// program goes on drawing in window pixels, and the renderer scales viewports, points and read
+// backs to the surface. 1 until the toolkit says otherwise.
+void setSurfaceScale(float scale);
+
 // Draws every primitive still waiting in the renderer's batch; the toolkit's buffer swap calls it,
 // as do glFlush, glFinish and glReadPixels.
 void flushDrawing();

@@ -3,6 +3,8 @@
 
 #include "web/gl/renderer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <map>
@@ -28,6 +30,9 @@ struct Surface {
     GLint fogModeUniform = -1;
     GLint fogParametersUniform = -1;
     GLint fogColourUniform = -1;
+    GLint pointSizeUniform = -1;
+    // Device pixels per window pixel.
+    float scale = 1.0f;
     std::map<std::uint32_t, GLuint> textures;  // the layer's names to WebGL's
     GLuint boundTexture = 0;
     bool textured = false;
@@ -85,7 +90,9 @@ bool buildProgram() {
     surface.fogParametersUniform =
         emscripten_glGetUniformLocation(surface.program, "uFogParameters");
     surface.fogColourUniform = emscripten_glGetUniformLocation(surface.program, "uFogColour");
+    surface.pointSizeUniform = emscripten_glGetUniformLocation(surface.program, "uPointSize");
     emscripten_glUniform1i(surface.textureUniform, 0);
+    emscripten_glUniform1f(surface.pointSizeUniform, surface.scale);
     return true;
 }
 
@@ -210,6 +217,11 @@ void drawBatch() {
     batch.indices.clear();
 }
 
+// A window-pixel coordinate or length on the surface.
+int toDevice(int windowPixels) {
+    return static_cast<int>(std::lround(windowPixels * surface.scale));
+}
+
 GLint webGlFilter(TextureFilter filter) {
     return filter == TextureFilter::kNearest ? GL_NEAREST : GL_LINEAR;
 }
@@ -288,7 +300,8 @@ void setSurfaceViewport(const Viewport& viewport) {
         return;
     }
     drawBatch();
-    emscripten_glViewport(viewport.x, viewport.y, viewport.width, viewport.height);
+    emscripten_glViewport(toDevice(viewport.x), toDevice(viewport.y), toDevice(viewport.width),
+                          toDevice(viewport.height));
 }
 
 void uploadTexture(std::uint32_t name, const Texture& texture,
@@ -328,7 +341,25 @@ std::vector<unsigned char> readSurface(int x, int y, int width, int height) {
     }
     drawBatch();
     emscripten_glPixelStorei(GL_PACK_ALIGNMENT, 4);
-    emscripten_glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    if (surface.scale == 1.0f) {
+        emscripten_glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        return rgba;
+    }
+    // On a scaled surface each window pixel is the device pixel at its lower left corner.
+    const int deviceWidth = std::max(1, toDevice(x + width) - toDevice(x));
+    const int deviceHeight = std::max(1, toDevice(y + height) - toDevice(y));
+    std::vector<unsigned char> device(static_cast<std::size_t>(deviceWidth) * deviceHeight * 4);
+    emscripten_glReadPixels(toDevice(x), toDevice(y), deviceWidth, deviceHeight, GL_RGBA,
+                            GL_UNSIGNED_BYTE, device.data());
+    for (int row = 0; row < height; ++row) {
+        const int deviceRow = std::min(deviceHeight - 1, toDevice(y + row) - toDevice(y));
+        for (int column = 0; column < width; ++column) {
+            const int deviceColumn = std::min(deviceWidth - 1, toDevice(x + column) - toDevice(x));
+            std::copy_n(
+                &device[(static_cast<std::size_t>(deviceRow) * deviceWidth + deviceColumn) * 4], 4,
+                &rgba[(static_cast<std::size_t>(row) * width + column) * 4]);
+        }
+    }
     return rgba;
 }
 
@@ -359,6 +390,18 @@ void attachSurface(int width, int height) {
     Context& gl = context();
     gl.viewport = {0, 0, width, height};
     setSurfaceViewport(gl.viewport);
+}
+
+void setSurfaceScale(float scale) {
+    if (!(scale > 0.0f) || scale == surface.scale) {
+        return;
+    }
+    drawBatch();
+    surface.scale = scale;
+    if (surface.attached) {
+        emscripten_glUniform1f(surface.pointSizeUniform, scale);
+        setSurfaceViewport(context().viewport);
+    }
 }
 
 void flushDrawing() {

@@ -10,12 +10,13 @@ layout(location = 0) in vec4 aClip;
 layout(location = 1) in vec4 aColour;
 layout(location = 2) in vec2 aTexCoord;
 layout(location = 3) in float aFogDistance;
+uniform float uPointSize;
 out vec4 vColour;
 out vec2 vTexCoord;
 out float vFogDistance;
 void main() {
     gl_Position = aClip;
-    gl_PointSize = 1.0;
+    gl_PointSize = uPointSize;
     vColour = aColour;
     vTexCoord = aTexCoord;
     vFogDistance = aFogDistance;

@@ -18,6 +18,8 @@ enum ShaderAttribute : unsigned {
 extern const char* const kVertexShaderSource;
 extern const char* const kFragmentShaderSource;
 
+// The vertex shader's uPointSize is the surface's scale: a point covers one window pixel.
+
 // The fragment shader's uFogMode.
 enum ShaderFogMode : int { kNoFog = 0, kLinearFog = 1, kExpFog = 2, kExp2Fog = 3 };
 

@@ -11,11 +11,13 @@
 
 #include <GL/freeglut.h>
 
+#include "web/gl/layer.h"
 #include "web/glut/toolkit.h"
 
 // browser.js
 extern "C" {
 void glutPageOpenWindow(int width, int height, const char* title);
+float glutPageScale(void);
 void glutPageCloseWindow(void);
 void glutPageStartTimer(int timer, unsigned milliseconds);
 void glutPageBeginMenu(int x, int y);
@@ -57,6 +59,7 @@ void openSurface(int width, int height, const char* title) {
     static EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = 0;
     // Sized first: a new context takes the canvas's size, an old one follows it.
     glutPageOpenWindow(width, height, title);
+    layer::setSurfaceScale(glutPageScale());
     if (context > 0) {
         return;
     }
@@ -106,6 +109,13 @@ EMSCRIPTEN_KEEPALIVE void glutOnPageMouse(int button, int state, int x, int y, i
 
 EMSCRIPTEN_KEEPALIVE void glutOnPageMotion(int x, int y) {
     glut::deliverMotion(x, y);
+}
+
+// The canvas now has `scale` device pixels per window pixel, and has lost its picture: it is
+// drawn again, as a window that the window system exposes is.
+EMSCRIPTEN_KEEPALIVE void glutOnPageScale(float scale) {
+    layer::setSurfaceScale(scale);
+    glutPostRedisplay();
 }
 
 EMSCRIPTEN_KEEPALIVE void glutOnPageTimer(int timer) {

@@ -16,6 +16,9 @@ mergeInto(LibraryManager.library, {
     listeners: [],
     // GLUT buttons pressed on the canvas and not released yet, as a bit mask.
     held: 0,
+    // The window's size in window pixels, and whether it is open.
+    size: {width: 300, height: 300},
+    open: false,
     // The pointer in window pixels, for the key events, which carry none.
     pointer: {x: 0, y: 0},
     // The open menu: its outer list and the client point it opened at.
@@ -40,23 +43,56 @@ mergeInto(LibraryManager.library, {
       return (e.shiftKey ? 1 : 0) | (e.ctrlKey ? 2 : 0) | (e.altKey ? 4 : 0);
     },
 
-    // Client coordinates to window pixels, y down, whatever size the page shows the canvas at.
+    // Client coordinates to window pixels, y down, whatever size the page shows the canvas at
+    // and however many device pixels it has.
     toWindow: function(e) {
       var c = GlutPage.canvas;
+      var w = GlutPage.size;
       var r = c.getBoundingClientRect();
       return {
-        x: Math.floor((e.clientX - r.left - c.clientLeft) * c.width / (c.clientWidth || c.width)),
-        y: Math.floor((e.clientY - r.top - c.clientTop) * c.height / (c.clientHeight || c.height))
+        x: Math.floor((e.clientX - r.left - c.clientLeft) * w.width / (c.clientWidth || w.width)),
+        y: Math.floor((e.clientY - r.top - c.clientTop) * w.height / (c.clientHeight || w.height))
       };
     },
 
     toClient: function(x, y) {
       var c = GlutPage.canvas;
+      var w = GlutPage.size;
       var r = c.getBoundingClientRect();
       return {
-        x: r.left + c.clientLeft + x * (c.clientWidth || c.width) / c.width,
-        y: r.top + c.clientTop + y * (c.clientHeight || c.height) / c.height
+        x: r.left + c.clientLeft + x * (c.clientWidth || w.width) / w.width,
+        y: r.top + c.clientTop + y * (c.clientHeight || w.height) / w.height
       };
+    },
+
+    // The canvas holds the window's pixels times the screen's pixel ratio, so that the picture
+    // is crisp on a high-density screen, and is shown at the window's size. Browser zoom and a
+    // move to another screen change the ratio: the canvas follows and the program is told.
+    fitToScreen: function() {
+      var c = GlutPage.canvas;
+      var w = GlutPage.size;
+      var ratio = window.devicePixelRatio || 1;
+      var width = Math.max(1, Math.round(w.width * ratio));
+      var height = Math.max(1, Math.round(w.height * ratio));
+      c.style.width = w.width + 'px';
+      if (c.width === width && c.height === height) return;
+      c.width = width;
+      c.height = height;
+      if (GlutPage.open) {
+        GlutPage.call(function() { _glutOnPageScale(width / w.width); });
+      }
+    },
+
+    watchPixelRatio: function() {
+      if (!window.matchMedia) return;
+      var query = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+      var changed = function() {
+        query.removeEventListener('change', changed);
+        if (!GlutPage.open) return;
+        GlutPage.fitToScreen();
+        GlutPage.watchPixelRatio();
+      };
+      query.addEventListener('change', changed);
     },
 
     // The character a key press types, as GLUT gives it (Ctrl with a letter gives its control
@@ -146,7 +182,103 @@ mergeInto(LibraryManager.library, {
       GlutPage.call(function() { _glutOnPageKey(key, p.x, p.y, modifiers); });
     },
 
+    // Touch: one finger is the left button, so a drag turns the scene and a tap clicks;
+    // touching and holding still opens the right button's menu there, with entries big enough
+    // for a finger. Other fingers are left out. The touch followed: its identifier, where it
+    // began (client and window pixels), and what it has become.
+    touch: null,
+    kLongPressMs: 500,
+    // Client pixels a finger may wander before its touch counts as a drag.
+    kTouchSlop: 10,
+    // True while a long press opens a menu, so that the menu comes big.
+    menuByTouch: false,
+
+    // The modifiers that the page's choice of what a finger's drag is stands for, if it has one.
+    touchModifiers: function() {
+      var chosen = document.querySelector('input[name="touch-modifiers"]:checked');
+      return chosen ? (+chosen.value | 0) : 0;
+    },
+
+    touchOf: function(e) {
+      var touch = GlutPage.touch;
+      if (!touch) return null;
+      for (var i = 0; i < e.changedTouches.length; i++) {
+        if (e.changedTouches[i].identifier === touch.id) return e.changedTouches[i];
+      }
+      return null;
+    },
+
+    onTouchStart: function(e) {
+      // No mouse events made up from the touch, no scrolling or zooming of the page.
+      if (e.cancelable) e.preventDefault();
+      if (GlutPage.touch || !e.changedTouches.length) return;
+      var t = e.changedTouches[0];
+      GlutPage.canvas.focus({preventScroll: true});
+      var touch = {id: t.identifier, x: t.clientX, y: t.clientY, at: GlutPage.toWindow(t),
+                   dragging: false, menu: false, timer: null};
+      touch.timer = setTimeout(function() {
+        touch.timer = null;
+        if (GlutPage.touch !== touch) return;
+        touch.menu = true;
+        GlutPage.menuByTouch = true;
+        try {
+          GlutPage.press(2, 0, touch.at, 0);
+        } finally {
+          GlutPage.menuByTouch = false;
+        }
+      }, GlutPage.kLongPressMs);
+      GlutPage.touch = touch;
+      GlutPage.pointer = touch.at;
+    },
+
+    onTouchMove: function(e) {
+      if (e.cancelable) e.preventDefault();
+      var t = GlutPage.touchOf(e);
+      var touch = GlutPage.touch;
+      if (!t || touch.menu) return;
+      var p = GlutPage.toWindow(t);
+      if (!touch.dragging) {
+        if (Math.abs(t.clientX - touch.x) + Math.abs(t.clientY - touch.y) < GlutPage.kTouchSlop) return;
+        clearTimeout(touch.timer);
+        touch.timer = null;
+        touch.dragging = true;
+        touch.modifiers = GlutPage.touchModifiers();
+        GlutPage.press(0, 0, touch.at, touch.modifiers);
+      }
+      GlutPage.pointer = p;
+      touch.at = p;
+      GlutPage.call(function() { _glutOnPageMotion(p.x, p.y); });
+    },
+
+    // A drag ends as a release; a tap is a click; after a long press the menu stays open (or,
+    // with no menu on the right button, the right button is released).
+    onTouchEnd: function(e) {
+      if (e.cancelable) e.preventDefault();
+      var t = GlutPage.touchOf(e);
+      var touch = GlutPage.touch;
+      if (!t) return;
+      GlutPage.touch = null;
+      clearTimeout(touch.timer);
+      var p = GlutPage.toWindow(t);
+      GlutPage.pointer = p;
+      if (touch.dragging) {
+        GlutPage.press(0, 1, p, touch.modifiers);
+      } else if (touch.menu) {
+        if (!GlutPage.menu) GlutPage.press(2, 1, p, 0);
+      } else if (e.type === 'touchend') {
+        GlutPage.press(0, 0, touch.at, 0);
+        GlutPage.press(0, 1, touch.at, 0);
+      }
+    },
+
+    cancelTouch: function() {
+      if (GlutPage.touch) clearTimeout(GlutPage.touch.timer);
+      GlutPage.touch = null;
+    },
+
     closeWindow: function() {
+      GlutPage.open = false;
+      GlutPage.cancelTouch();
       GlutPage.closeMenu();
       GlutPage.unlisten(GlutPage.listeners);
       GlutPage.listeners = [];
@@ -179,6 +311,8 @@ mergeInto(LibraryManager.library, {
       if (!list || !list.hidden) return;
       list.hidden = false;
       entry.setAttribute('aria-expanded', 'true');
+      // A finger's menu opens its submenus in place, below their entries (site.css).
+      if (GlutPage.menu && GlutPage.menu.touch) return;
       // Beside its entry, or on the other side if it would leave the window.
       list.style.left = '100%';
       list.style.right = 'auto';
@@ -261,10 +395,11 @@ mergeInto(LibraryManager.library, {
       e.stopPropagation();
     },
 
-    // A press outside the menu closes it, and goes no further: it chose nothing.
+    // A press or a touch outside the menu closes it, and goes no further: it chose nothing.
     onMenuOutsidePress: function(e) {
       if (GlutPage.menu.root.contains(e.target)) return;
-      e.preventDefault();
+      // A touch that has begun to scroll the page can no longer be held back.
+      if (e.cancelable) e.preventDefault();
       e.stopPropagation();
       GlutPage.closeMenu();
     },
@@ -295,8 +430,10 @@ mergeInto(LibraryManager.library, {
   glutPageOpenWindow: function(width, height, title) {
     var c = document.querySelector('#canvas');
     GlutPage.canvas = c;
-    c.width = width;
-    c.height = height;
+    GlutPage.size = {width: width, height: height};
+    GlutPage.open = false;
+    GlutPage.fitToScreen();
+    GlutPage.open = true;
     document.title = UTF8ToString(title);
     c.tabIndex = 0;
     c.removeAttribute('aria-disabled');
@@ -309,10 +446,21 @@ mergeInto(LibraryManager.library, {
       GlutPage.listen(c, 'contextmenu', function(e) { e.preventDefault(); });
       GlutPage.listen(c, 'wheel', GlutPage.onWheel, {passive: false});
       GlutPage.listen(c, 'keydown', GlutPage.onKeyDown);
+      GlutPage.listen(c, 'touchstart', GlutPage.onTouchStart, {passive: false});
+      GlutPage.listen(c, 'touchmove', GlutPage.onTouchMove, {passive: false});
+      GlutPage.listen(c, 'touchend', GlutPage.onTouchEnd, {passive: false});
+      GlutPage.listen(c, 'touchcancel', GlutPage.onTouchEnd, {passive: false});
       GlutPage.listen(window, 'mouseup', GlutPage.onMouseUp);
       GlutPage.listen(window, 'mousemove', GlutPage.onMouseMove);
+      GlutPage.listen(window, 'resize', GlutPage.fitToScreen);
+      GlutPage.watchPixelRatio();
     }
     c.focus({preventScroll: true});
+  },
+
+  glutPageScale__deps: ['$GlutPage'],
+  glutPageScale: function() {
+    return GlutPage.canvas.width / GlutPage.size.width;
   },
 
   glutPageCloseWindow__deps: ['$GlutPage'],
@@ -369,6 +517,8 @@ mergeInto(LibraryManager.library, {
     var root = GlutPage.building[0];
     var at = GlutPage.buildingAt;
     GlutPage.building = [];
+    var touch = GlutPage.menuByTouch;
+    if (touch) root.classList.add('touch');
     root.style.position = 'fixed';
     root.style.zIndex = '1000';
     root.style.left = at.x + 'px';
@@ -379,7 +529,7 @@ mergeInto(LibraryManager.library, {
     if (r.right > innerWidth) root.style.left = Math.max(0, innerWidth - r.width) + 'px';
     if (r.bottom > innerHeight) root.style.top = Math.max(0, innerHeight - r.height) + 'px';
 
-    var menu = {root: root, at: at, listeners: []};
+    var menu = {root: root, at: at, touch: touch, listeners: []};
     var listen = function(target, type, handler, options) {
       target.addEventListener(type, handler, options);
       menu.listeners.push([target, type, handler, options]);
@@ -395,6 +545,7 @@ mergeInto(LibraryManager.library, {
     listen(root, 'contextmenu', function(e) { e.preventDefault(); });
     listen(root, 'keydown', GlutPage.onMenuKey);
     listen(document, 'mousedown', GlutPage.onMenuOutsidePress, true);
+    listen(document, 'touchstart', GlutPage.onMenuOutsidePress, {capture: true, passive: false});
     listen(document, 'mouseup', GlutPage.onMenuRelease, true);
     listen(window, 'blur', GlutPage.closeMenu);
     listen(window, 'resize', GlutPage.closeMenu);
