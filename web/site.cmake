@@ -30,9 +30,26 @@ foreach(_texture ${_site_all_textures})
   list(APPEND _site_all_texture_names ${_name})
 endforeach()
 
-# add_site_page(PROGRAM NAME WIDTH HEIGHT TEXTURES HINT): the program's page, and the program
-# linked for it. TEXTURES are the names of the texture files that the program reads.
-function(add_site_page program name width height textures hint)
+# add_site_page(PROGRAM NAME WIDTH HEIGHT TEXTURES HINT TOUCH_HINT [TOUCH_DRAGS]): the program's
+# page, and the program linked for it. TEXTURES are the names of the texture files that the
+# program reads; HINT says how to drive it with a mouse and keys, TOUCH_HINT with a finger.
+# TOUCH_DRAGS, pairs of a label and GLUT modifiers, are the choices the page offers of what a
+# finger's drag is (a phone has no Shift or Ctrl to hold); the first is chosen at start.
+function(add_site_page program name width height textures hint touch_hint)
+  set(PAGE_TOUCH_DRAGS "")
+  set(_drags ${ARGN})
+  if(_drags)
+    set(_choices "")
+    set(_checked " checked")
+    while(_drags)
+      list(POP_FRONT _drags _label _modifiers)
+      string(APPEND _choices "<label><input type=\"radio\" name=\"touch-modifiers\" \
+value=\"${_modifiers}\"${_checked}> ${_label}</label>\n")
+      set(_checked "")
+    endwhile()
+    set(PAGE_TOUCH_DRAGS
+        "<fieldset id=\"touch-drags\">\n<legend>A finger's drag</legend>\n${_choices}</fieldset>")
+  endif()
   link_for_page(${program})
 
   set(PAGE_PROGRAM ${program})
@@ -41,6 +58,7 @@ function(add_site_page program name width height textures hint)
   set(PAGE_HEIGHT ${height})
   string(REPLACE ";" " " PAGE_FILES "${textures}")
   set(PAGE_HINT ${hint})
+  set(PAGE_TOUCH_HINT ${touch_hint})
   configure_file(${_page_sources}/program.html.in ${QUELMIRE_SITE_DIR}/${program}.html @ONLY)
 
   # Copied, not copied-if-different: a fresh time stamp keeps the rule from running again.
@@ -58,15 +76,26 @@ _site_window_size(_quelmire_height app/app.h kWindowHeight)
 add_site_page(quelmire Quelmire ${_quelmire_width} ${_quelmire_height}
   "${_site_all_texture_names}"
   "Drag to turn the scene (with Shift to zoom, with Ctrl to pan), right-click for the menu; \
-with the scene focused (click it), h shows the help and q quits.")
+with the scene focused (click it), h shows the help and q quits."
+  "On a touch screen, drag one finger to turn the scene, or to zoom or pan it as chosen below; \
+touch and hold for the menu, which holds every other command."
+  turns 0 "zooms (as Shift)" 1 "pans (as Ctrl)" 2)
 
 _site_window_size(_brindlefen_size viewer/viewer.h kViewerWindowSize)
 add_site_page(brindlefen Brindlefen ${_brindlefen_size} ${_brindlefen_size} grass.raw
   "Drag to turn the land, right-click for the menu; with the picture focused (click it), \
-h shows the help and q quits.")
+h shows the help and q quits."
+  "On a touch screen, drag one finger to turn the land; touch and hold for the menu, which \
+holds every command: the land, the duck, the help and Quit.")
 
 foreach(_file index.html site.css page.js)
   configure_file(${_page_sources}/${_file} ${QUELMIRE_SITE_DIR}/${_file} COPYONLY)
+endforeach()
+
+# The index shows the programs' screenshots, the same as the software centres'.
+foreach(_program quelmire brindlefen)
+  configure_file(${PROJECT_SOURCE_DIR}/docs/screenshots/${_program}.png
+                 ${QUELMIRE_SITE_DIR}/${_program}.png COPYONLY)
 endforeach()
 
 set(_site_textures)
