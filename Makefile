@@ -20,7 +20,7 @@ WEB_PACKAGES := cmake ninja-build ccache emscripten python3
 TEST_PACKAGES := $(PACKAGES) $(WEB_PACKAGES) chromium libegl-dev libgles-dev
 WEB_PORT ?= 8000
 
-.PHONY: all deps build run viewer test storm soak bench web clean
+.PHONY: all deps build run viewer test storm soak bench bench-web web clean
 
 all: build
 
@@ -67,6 +67,18 @@ bench: deps
 	cmake --preset default
 	cmake --build --preset default --target $(BENCHES)
 	@for b in $(BENCHES); do tools/pictures/with-xvfb.sh $(BUILD)/bench/$$b || exit 1; done
+
+# The browser's figures, each a ratio against a baseline measured in the same run in headless
+# Chromium (bench/web/page_bench.mjs): the site and the empty page from the web preset,
+# puppeteer-core from the normal build's test modules.
+bench-web:
+	@scripts/ensure-packages.sh $(TEST_PACKAGES)
+	cmake --preset web
+	cmake --build --preset web --target all bench-pages
+	cmake --preset default
+	cmake --build --preset default --target browser-test-modules
+	QUELMIRE_NODE_MODULES=$(CURDIR)/$(BUILD)/tests/browser QUELMIRE_SITE=build-web/site \
+	    QUELMIRE_BENCH_PAGES=build-web/bench-pages node bench/web/page_bench.mjs
 
 # Both programs in the browser: the site that the web preset builds (build-web/site/), served on
 # this machine only until Ctrl+C. Python's server gives .wasm files their application/wasm type.
