@@ -26,7 +26,7 @@ const require = createRequire(path.join(env('QUELMIRE_NODE_MODULES'), 'node_modu
 const puppeteer = require('puppeteer-core');
 
 // Long enough for a machine that is busy with the other tests.
-export const kDeadlineMs = 120000;
+export const kDeadlineMs = Number(process.env.QUELMIRE_DEADLINE_MS) || 120000;
 
 const kTypes = {
     '.html': 'text/html; charset=utf-8',
@@ -81,6 +81,9 @@ export async function launch() {
             '--no-sandbox', '--enable-unsafe-swiftshader', '--use-angle=swiftshader',
             '--disable-background-networking', '--disable-component-update', '--no-first-run',
             '--disable-sync', '--force-color-profile=srgb', '--window-size=1280,1024',
+            // A key that scrolls the page outside the canvas scrolls it at once, not over frames
+            // in which a test's next event would land elsewhere.
+            '--disable-smooth-scrolling',
         ],
         defaultViewport: {width: 1280, height: 1024, deviceScaleFactor: 1},
     });
@@ -106,16 +109,48 @@ export async function waitInPage(page, predicate, ...args) {
     return handle.jsonValue();
 }
 
-// Counts the frames a page draws, as the times its WebGL clears, from before its scripts run.
-export async function countFrames(page) {
+// Watches a page from before its scripts run: the frames it draws (its WebGL clears, one a
+// frame: window.testFrames), what the console panel held when the first began
+// (testConsoleAtFirstFrame), the timer callbacks that have run (testTimersRun), and the mouse
+// moves and the ends of touches it has seen (testMoves, testTouchEnds).
+export async function watchPage(page) {
     await page.evaluateOnNewDocument(() => {
         window.testFrames = 0;
+        window.testTimersRun = 0;
+        window.testMoves = 0;
+        window.testTouchEnds = 0;
         const clear = WebGL2RenderingContext.prototype.clear;
         WebGL2RenderingContext.prototype.clear = function(...args) {
+            if (window.testFrames === 0) {
+                const panel = document.getElementById('console');
+                window.testConsoleAtFirstFrame = panel ? panel.textContent : null;
+            }
             window.testFrames += 1;
             return clear.apply(this, args);
         };
+        const setTimeout = window.setTimeout;
+        window.setTimeout = function(callback, ...rest) {
+            return setTimeout.call(this, function(...args) {
+                window.testTimersRun += 1;
+                return callback.apply(this, args);
+            }, ...rest);
+        };
+        window.addEventListener('mousemove', () => { window.testMoves += 1; }, true);
+        // A touch that the browser takes for a scroll ends as touchcancel.
+        for (const type of ['touchend', 'touchcancel']) {
+            window.addEventListener(type, () => { window.testTouchEnds += 1; }, true);
+        }
     });
+}
+
+export async function framesDrawn(page) {
+    return page.evaluate(() => window.testFrames);
+}
+
+// Frames keep coming: `count` more than now.
+export async function expectMoreFrames(page, count) {
+    const now = await framesDrawn(page);
+    await waitInPage(page, (n) => window.testFrames >= n, now + count);
 }
 
 // Decodes the 8-bit RGB or RGBA PNG that a screenshot is into RGB bytes, rows top-down.

@@ -3,52 +3,43 @@
 
 // The site's pages in headless Chromium, as a visitor gets them: each loads and runs its
 // program, Quelmire's help is on the page before its first frame, frames keep coming,
-// Brindlefen's canvas shows what the desktop's first frame shows, a texture file that the site
-// lacks is black while the program runs on, and a quit key ends the program for good.
+// Brindlefen's canvas shows what the desktop's first frame shows, and a texture file that the
+// site lacks is black while the program runs on.
 import fs from 'node:fs';
 import path from 'node:path';
 
+import {shootPage} from '../../tools/page_picture/pageshot.mjs';
+
 import {
-    canvasPixels, check, compareFrames, desktopMoments, env, newPage, runChecks, serve,
-    temporaryDirectory, waitInPage, writePpm,
+    canvasPixels, check, compareFrames, decodePng, desktopMoments, env, expectMoreFrames, newPage,
+    runChecks, serve, temporaryDirectory, waitInPage, watchPage, writePpm,
 } from './harness.mjs';
 
 const site = env('QUELMIRE_SITE');
+const kPagePicture = 'docs/screenshots/page.png';
 const expected = JSON.parse(fs.readFileSync(env('QUELMIRE_EXPECTED'), 'utf8'));
 
-// Counts the page's frames (its WebGL clears, one a frame) and keeps what the console panel
-// held when the first one began.
-async function watchFrames(page) {
-    await page.evaluateOnNewDocument(() => {
-        window.testFrames = 0;
-        const clear = WebGL2RenderingContext.prototype.clear;
-        WebGL2RenderingContext.prototype.clear = function(...args) {
-            if (window.testFrames === 0) {
-                const panel = document.getElementById('console');
-                window.testConsoleAtFirstFrame = panel ? panel.textContent : null;
-            }
-            window.testFrames += 1;
-            return clear.apply(this, args);
-        };
-    });
-}
-
-async function framesDrawn(page) {
-    return page.evaluate(() => window.testFrames);
-}
-
-// Frames keep coming: `count` more than now.
-async function expectMoreFrames(page, count) {
-    const now = await framesDrawn(page);
-    await waitInPage(page, (n) => window.testFrames >= n, now + count);
-}
-
-async function openProgram(browser, server, program) {
+async function openProgram(browser, server, program, scale = 1) {
     const page = await newPage(browser);
-    await watchFrames(page);
+    await page.setViewport({width: 1280, height: 1024, deviceScaleFactor: scale});
+    await watchPage(page);
     await page.goto(server.url(`/${program}.html`));
     await waitInPage(page, () => window.testFrames >= 2);
     return page;
+}
+
+// Every `step`-th pixel of every `step`-th row: a canvas of `step` device pixels a window pixel
+// back at window pixels.
+function everyNth({width, height, rgb}, step) {
+    const out = {width: Math.floor(width / step), height: Math.floor(height / step)};
+    out.rgb = Buffer.alloc(out.width * out.height * 3);
+    for (let y = 0; y < out.height; ++y) {
+        for (let x = 0; x < out.width; ++x) {
+            rgb.copy(out.rgb, (y * out.width + x) * 3, (y * step * width + x * step) * 3,
+                     (y * step * width + x * step) * 3 + 3);
+        }
+    }
+    return out;
 }
 
 // RGB of the canvas pixel at (x, y) from the top left.
@@ -71,13 +62,16 @@ await runChecks([
          await page.close();
          await server.close();
      }],
-    ['Brindlefen\'s page shows the desktop\'s first frame, and frames keep coming', async (browser) => {
+    ['Brindlefen\'s page shows the desktop\'s first frame, crisp on a screen of two device pixels ' +
+     'a pixel, and frames keep coming', async (browser) => {
         const server = await serve([site]);
-        const page = await openProgram(browser, server, 'brindlefen');
+        const page = await openProgram(browser, server, 'brindlefen', 2);
         check(await page.title() === expected.brindlefenTitle, `the page is titled "${await page.title()}"`);
         await expectMoreFrames(page, 30);
         const dir = temporaryDirectory('brindlefen-page');
-        writePpm(path.join(dir, 'page.ppm'), await canvasPixels(page));
+        const canvas = await canvasPixels(page);
+        check(canvas.width === 800, `the canvas shows ${canvas.width} device pixels across, not 800`);
+        writePpm(path.join(dir, 'page.ppm'), everyNth(canvas, 2));
         const desktop = desktopMoments(env('QUELMIRE_BRINDLEFEN_MOMENTSHOT'), env('QUELMIRE_TEXTURES'));
         const {samePlace, beyondNeighbours} =
             compareFrames(path.join(dir, 'page.ppm'), path.join(desktop, 'start.ppm'));
@@ -104,18 +98,18 @@ await runChecks([
         await page.close();
         await server.close();
     }],
-    ['A quit key ends Quelmire: the page says so and draws nothing more', async (browser) => {
-        const server = await serve([site]);
-        const page = await openProgram(browser, server, 'quelmire');
-        await page.focus('#canvas');
-        await page.keyboard.press('q');
-        await waitInPage(page, () => document.body.textContent.includes('has ended'));
-        const frames = await framesDrawn(page);
-        // Two of the browser's frames go by: a main loop still running would draw in them.
-        await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
-        check(await framesDrawn(page) === frames, 'frames are still drawn after the program ended');
-        check(page.problems.length === 0, `the page reported: ${page.problems.join('; ')}`);
-        await page.close();
-        await server.close();
+    ['The README\'s picture of the page is the page as it is now', async () => {
+        const now = decodePng(await shootPage(site, env('QUELMIRE_NODE_MODULES')));
+        const committed = decodePng(fs.readFileSync(path.join(env('QUELMIRE_SOURCE'), kPagePicture)));
+        const refresh = `refresh it with \`cmake --build build --target page-picture\` and commit ${kPagePicture}`;
+        check(now.width === committed.width && now.height === committed.height,
+              `the page is ${now.width} x ${now.height} now, the picture ${committed.width} x ` +
+              `${committed.height}: ${refresh}`);
+        // The picture is taken the same every time: any pixel that differs is a change.
+        let differing = 0;
+        for (let i = 0; i < now.rgb.length; i += 3) {
+            differing += now.rgb.compare(committed.rgb, i, i + 3, i, i + 3) !== 0 ? 1 : 0;
+        }
+        check(differing === 0, `${differing} pixels of the page differ from ${kPagePicture}: ${refresh}`);
     }],
 ]);
