@@ -3,12 +3,16 @@
 
 // What the application shell offers the other rooms: the scene state, the console help, the
 // projection and redisplay callbacks, and the start-up steps that main runs in order.
+// Quelmire's code lives in namespace quelmire, Brindlefen's in brindlefen: their callbacks have
+// the same names, and one tool or test may hold both programs.
 #pragma once
 
 #include <memory>
 
 #include "app/scene_state.h"
 #include "assets/assets.h"
+
+namespace quelmire {
 
 inline constexpr int kWindowWidth = 700;
 inline constexpr int kWindowHeight = 700;
@@ -58,3 +62,5 @@ SceneImages createTextures();
 void setFixedGlState();
 void setFogParameters();
 void setUpLight();
+
+}  // namespace quelmire

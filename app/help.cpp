@@ -5,6 +5,8 @@
 
 #include "app/app.h"
 
+namespace quelmire {
+
 void printHelp() {
     for (const char* line : kHelpLines) {
         std::fputs(line, stdout);
@@ -12,3 +14,5 @@ void printHelp() {
         std::fflush(stdout);
     }
 }
+
+}  // namespace quelmire

@@ -9,6 +9,7 @@
 #include "app/app.h"
 
 int main(int argc, char** argv) {
+    using namespace quelmire;
     if (quadric == nullptr) {
         std::fputs("quelmire: out of memory: cannot create the GLU quadric\n", stderr);
         return 1;

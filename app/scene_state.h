@@ -8,6 +8,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+namespace quelmire {
+
 // Render-mode pairs: the primitive that shapes drawn vertex by vertex pass to glBegin, and
 // the GLU draw style of the quadrics. They always change together.
 constexpr int kFilledPrimitive = GL_POLYGON;
@@ -77,3 +79,5 @@ inline SceneState scene;
 
 // The one quadric behind every cylinder and sphere; never deleted. Null only if memory ran out.
 inline GLUquadric* quadric = gluNewQuadric();
+
+}  // namespace quelmire

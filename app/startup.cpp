@@ -10,6 +10,8 @@
 #include "input/input.h"
 #include "render/render.h"
 
+namespace quelmire {
+
 namespace {
 
 constexpr double kFieldOfView = 30.0;
@@ -103,3 +105,5 @@ void setUpLight() {
     setLight(scene.sunPosition, scene.lightColour, LightOrder::kColourFirst);
     glEnable(GL_LIGHT0);
 }
+
+}  // namespace quelmire

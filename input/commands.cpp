@@ -9,6 +9,8 @@
 #include "app/app.h"
 #include "input/input.h"
 
+namespace quelmire {
+
 void resetZoom() {
     scene.zoom = SceneState{}.zoom;
 }
@@ -146,3 +148,5 @@ void renderModeMenu(int value) {
             break;
     }
 }
+
+}  // namespace quelmire

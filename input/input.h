@@ -5,6 +5,8 @@
 // plain functions behind them that tests drive without a window.
 #pragma once
 
+namespace quelmire {
+
 // GLUT mouse callback: asks GLUT for the modifiers and hands the event on.
 void mouse(int button, int state, int x, int y);
 // GLUT motion callback: turns, zooms or pans by the drag in progress.
@@ -63,3 +65,5 @@ inline constexpr MenuEntry kMainMenuEntriesBelow[] = {
     {"Help", kMenuHelp},
     {"Quit", kMenuQuit},
 };
+
+}  // namespace quelmire

@@ -6,6 +6,8 @@
 #include "app/app.h"
 #include "input/input.h"
 
+namespace quelmire {
+
 namespace {
 
 constexpr float kPixelsPerStep = 50.0f;
@@ -65,3 +67,5 @@ void motion(int x, int y) {
         stepWithin(scene.moveY, -stepsFrom(scene.lastMouseY, y), -kPanLimit, kPanLimit);
     }
 }
+
+}  // namespace quelmire

@@ -6,6 +6,8 @@
 #include "app/app.h"
 #include "render/render.h"
 
+namespace quelmire {
+
 namespace {
 
 constexpr Rgba kFixedLightSky = {0.3f, 0.15f, 1.0f, 1.0f};
@@ -156,3 +158,5 @@ void display() {
     glFlush();
     glutSwapBuffers();
 }
+
+}  // namespace quelmire

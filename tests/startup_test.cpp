@@ -15,6 +15,8 @@
 #include "tests/support/program.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace quelmire;
+
 // Every frame ends in one buffer swap; this test program is linked with the swap wrapped so that
 // the frames can be counted.
 namespace {

@@ -9,6 +9,8 @@
 #include "assets/assets.h"
 #include "viewer/viewer.h"
 
+namespace brindlefen {
+
 namespace {
 
 constexpr float kEyeDistance = 500.0f;
@@ -136,3 +138,5 @@ void mainMenu(int value) {
             break;
     }
 }
+
+}  // namespace brindlefen

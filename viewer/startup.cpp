@@ -6,6 +6,8 @@
 #include "assets/assets.h"
 #include "viewer/viewer.h"
 
+namespace brindlefen {
+
 std::unique_ptr<kelImage> startViewer(int& argc, char** argv) {
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutInitWindowSize(kViewerWindowSize, kViewerWindowSize);
@@ -53,3 +55,5 @@ void setUpViewerLight() {
     glLightfv(GL_LIGHT0, GL_POSITION, viewer.lightPosition);
     glEnable(GL_LIGHT0);
 }
+
+}  // namespace brindlefen

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // What Brindlefen's room offers: its state, its GLUT callbacks and the plain functions behind
-// them. It shares only the images, textures and meshes of assets/ with Quelmire.
+// them. It shares only the images, textures and meshes of assets/ with Quelmire. Its names live
+// in namespace brindlefen, apart from Quelmire's namesakes (display, mouse, mainMenu, ...).
 #pragma once
 
 #include <memory>
@@ -10,6 +11,8 @@
 #include <GL/gl.h>
 
 class kelImage;
+
+namespace brindlefen {
 
 inline constexpr int kViewerWindowSize = 400;
 inline constexpr const char* kViewerTitle = "Tesk Coursework 2006";
@@ -81,3 +84,5 @@ inline constexpr const char* kViewerHelpLines[] = {
     "Welcome to the Tesk 2006 Course work",
     "\tPress x,X,q, or Q to exit",
 };
+
+}  // namespace brindlefen

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+using namespace quelmire;
+
 void setUpQuelmireGl() {
     ensureGlWindow(kWindowWidth, kWindowHeight);
     scene = SceneState{};

@@ -53,9 +53,9 @@ void turnDuck() {
 
 void drawQuelmireDuck() {
     glDisable(GL_TEXTURE_2D);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, duckAmbient);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, duckDiffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, duckSpecular);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, quelmire::duckAmbient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, quelmire::duckDiffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, quelmire::duckSpecular);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 30.0f);
     drawDuck(GL_TRIANGLES);
 }

@@ -46,6 +46,7 @@ std::vector<std::string> linesOf(const char* const (&lines)[N]) {
 
 // Quelmire's top-level menu holds its two submenus between the entries above and below.
 Page quelmirePage() {
+    using namespace quelmire;
     Page page{linesOf(kHelpLines), itemsOf(kMainMenuEntriesAbove)};
     page.menu.push_back({kResetSubmenuLabel, itemsOf(kResetMenuEntries)});
     page.menu.push_back({kRenderModeSubmenuLabel, itemsOf(kRenderModeMenuEntries)});
@@ -56,7 +57,7 @@ Page quelmirePage() {
 }
 
 Page brindlefenPage() {
-    return {linesOf(kViewerHelpLines), itemsOf(kViewerMenuEntries)};
+    return {linesOf(brindlefen::kViewerHelpLines), itemsOf(brindlefen::kViewerMenuEntries)};
 }
 
 // Text for a roff line: backslashes and hyphens kept literal, a leading control character

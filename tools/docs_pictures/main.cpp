@@ -50,6 +50,8 @@ constexpr int kZoomSteps = 8;   // one unit each, in one mouse event with shift 
 constexpr int kPixelsPerZoomStep = 50;
 
 void frameTheDucks() {
+    using quelmire::motion;
+    using quelmire::pressButton;
     pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0, 0);
     motion(kTurnPixels, 0);
     pressButton(GLUT_LEFT_BUTTON, GLUT_UP, kTurnPixels, 0, 0);
@@ -80,7 +82,7 @@ std::vector<Panel> modePanels(int shrinkFactor) {
     std::vector<Panel> panels;
     for (const Mode& mode : kModes) {
         for (const char* key = mode.keys; *key != '\0'; ++key) {
-            applyKey(static_cast<unsigned char>(*key));
+            quelmire::applyKey(static_cast<unsigned char>(*key));
         }
         panels.push_back(panel(mode.caption, shrinkFactor));
     }
@@ -105,7 +107,7 @@ RgbImage modesStrip() {
 
 RgbImage dawnWindow() {
     tickSun(kDawnTick);
-    return {kWindowWidth, kWindowHeight, drawFrame(kWindowWidth)};
+    return {quelmire::kWindowWidth, quelmire::kWindowHeight, drawFrame(quelmire::kWindowWidth)};
 }
 
 struct Picture {
@@ -115,8 +117,8 @@ struct Picture {
 };
 constexpr Picture kPictures[] = {{"day", kPanelSize* kDayShrink, dayStrip},
                                  {"modes", kPanelSize* kModesShrink, modesStrip},
-                                 {"quelmire", kWindowWidth, dawnWindow}};
-static_assert(kWindowWidth == kWindowHeight, "the picture window is square");
+                                 {"quelmire", quelmire::kWindowWidth, dawnWindow}};
+static_assert(quelmire::kWindowWidth == quelmire::kWindowHeight, "the picture window is square");
 
 }  // namespace
 
@@ -140,7 +142,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     openPictureWindow(argc, argv, picture->windowSize, "docshot");
-    const SceneImages images = startQuelmire(picture->windowSize);
+    const quelmire::SceneImages images = startQuelmire(picture->windowSize);
     const RgbImage image = picture->draw();
     if (!writePng(out.string(), image.width, image.height, image.rgb.data())) {
         std::fprintf(stderr, "docshot: cannot write %s\n", out.c_str());

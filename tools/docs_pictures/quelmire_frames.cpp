@@ -9,6 +9,8 @@
 #include "render/render.h"
 #include "tools/docs_pictures/read_back.h"
 
+using namespace quelmire;
+
 SceneImages startQuelmire(int size) {
     SceneImages images = createTextures();
     setFixedGlState();

@@ -17,6 +17,8 @@
 #include "tools/pictures/png_write.h"
 #include "viewer/viewer.h"
 
+using namespace brindlefen;
+
 namespace {
 
 // Pressed in the middle and dragged down: the land turns about the horizontal, one degree a
