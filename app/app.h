@@ -54,12 +54,12 @@ struct SceneImages {
     std::unique_ptr<kelImage> grass;
 };
 
-// Start-up steps, in the order main runs them once the window exists.
+// Start-up steps, in the order main runs them once the window exists; the fixed GL state, set
+// between the textures and the fog, is shell::setFixedGlState, the same in both programs.
 void registerCallbacks();
 void startTimers();
 void buildMenus();
 SceneImages createTextures();
-void setFixedGlState();
 void setFogParameters();
 void setUpLight();
 

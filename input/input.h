@@ -5,6 +5,8 @@
 // plain functions behind them that tests drive without a window.
 #pragma once
 
+#include "shell/shell.h"
+
 namespace quelmire {
 
 // GLUT mouse callback: asks GLUT for the modifiers and hands the event on.
@@ -24,7 +26,6 @@ void pressButton(int button, int state, int x, int y, int modifiers);
 
 // Every key command but quit; unknown keys do nothing. True if the key was a command.
 bool applyKey(unsigned char key);
-bool isQuitKey(unsigned char key);
 
 void resetZoom();
 void resetRotation();
@@ -41,27 +42,23 @@ enum RenderMenuValue { kMenuFilled = 1, kMenuLines = 2, kMenuPoints = 3 };
 
 // The pop-up menus as the user sees them, top to bottom. The top level holds the two submenus
 // between its second and third entries.
-struct MenuEntry {
-    const char* label;
-    int value;
-};
-inline constexpr MenuEntry kResetMenuEntries[] = {
+inline constexpr shell::MenuEntry kResetMenuEntries[] = {
     {"Reset Zoom", kMenuResetZoom},
     {"Reset Rotation", kMenuResetRotation},
     {"Reset Move", kMenuResetMove},
 };
-inline constexpr MenuEntry kRenderModeMenuEntries[] = {
+inline constexpr shell::MenuEntry kRenderModeMenuEntries[] = {
     {"Filled", kMenuFilled},
     {"Lines", kMenuLines},
     {"Points", kMenuPoints},
 };
-inline constexpr MenuEntry kMainMenuEntriesAbove[] = {
+inline constexpr shell::MenuEntry kMainMenuEntriesAbove[] = {
     {"Toggle Light (Sun/Fixed)", kMenuToggleLight},
     {"Toggle Fog", kMenuToggleFog},
 };
 inline constexpr const char* kResetSubmenuLabel = "Reset";
 inline constexpr const char* kRenderModeSubmenuLabel = "Change Render Mode";
-inline constexpr MenuEntry kMainMenuEntriesBelow[] = {
+inline constexpr shell::MenuEntry kMainMenuEntriesBelow[] = {
     {"Help", kMenuHelp},
     {"Quit", kMenuQuit},
 };

@@ -10,6 +10,7 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include "shell/shell.h"
 #include "tests/support/capture.h"
 #include "tests/support/paths.h"
 #include "tests/support/program.h"
@@ -63,7 +64,7 @@ class StartUp : public ::testing::Test {
         startTimers();
         buildMenus();
         images_ = new SceneImages(createTexturesIn(dataDir()));
-        setFixedGlState();
+        shell::setFixedGlState();
         setFogParameters();
         setUpLight();
         help_ = new std::string(capturedStdout(printHelp));

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+#include "shell/shell.h"
+
 #include <GL/gl.h>
 
 class kelImage;
@@ -17,6 +19,8 @@ namespace brindlefen {
 inline constexpr int kViewerWindowSize = 400;
 inline constexpr const char* kViewerTitle = "Tesk Coursework 2006";
 
+// Not Quelmire's SceneState: the fields the two have in common start at other values here (no
+// turn, no zoom), and this program has no pan, render modes, sun or ducks.
 struct ViewerState {
     float lightPosition[4] = {0.0f, 1000.0f, 0.0f, 1.0f};
     // Flags that hold exactly 1 or 0.
@@ -55,7 +59,7 @@ std::unique_ptr<kelImage> startViewer(int& argc, char** argv);
 // Start-up steps after the window exists, in the order startViewer runs them.
 void registerViewerCallbacks();
 void buildViewerMenu();
-// The fixed GL state, ending with setUpViewerLight.
+// The clear colour, the fixed GL state of both programs, then setUpViewerLight.
 void setViewerGlState();
 // Light 0: its place, then switched on.
 void setUpViewerLight();
@@ -68,11 +72,7 @@ enum ViewerMenuValue {
 };
 
 // The one flat pop-up menu, top to bottom.
-struct ViewerMenuEntry {
-    const char* label;
-    int value;
-};
-inline constexpr ViewerMenuEntry kViewerMenuEntries[] = {
+inline constexpr shell::MenuEntry kViewerMenuEntries[] = {
     {"Toggle Land", kViewerToggleLand},
     {"Toggle Duck", kViewerToggleDuck},
     {"Help", kViewerHelp},

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "shell/shell.h"
+
 using namespace quelmire;
 
 void setUpQuelmireGl() {
@@ -14,7 +16,7 @@ void setUpQuelmireGl() {
     scene = SceneState{};
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    setFixedGlState();
+    shell::setFixedGlState();
     setFogParameters();
     setUpLight();
     glDisable(GL_FOG);
