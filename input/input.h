@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // What the interaction room offers: Quelmire's mouse, keyboard and menu callbacks, and the
-// plain functions behind them that tests drive without a window.
+// plain functions behind them that tests drive without a window. The menus' entries and values
+// are in app/facts.h.
 #pragma once
-
-#include "shell/shell.h"
 
 namespace quelmire {
 
@@ -34,33 +33,5 @@ void setFilled();
 void setLines();
 void setPoints();
 void toggleFog();
-
-// Menu values of the entries.
-enum MainMenuValue { kMenuToggleLight = 1, kMenuToggleFog = 2, kMenuHelp = 3, kMenuQuit = 4 };
-enum ResetMenuValue { kMenuResetZoom = 1, kMenuResetRotation = 2, kMenuResetMove = 3 };
-enum RenderMenuValue { kMenuFilled = 1, kMenuLines = 2, kMenuPoints = 3 };
-
-// The pop-up menus as the user sees them, top to bottom. The top level holds the two submenus
-// between its second and third entries.
-inline constexpr shell::MenuEntry kResetMenuEntries[] = {
-    {"Reset Zoom", kMenuResetZoom},
-    {"Reset Rotation", kMenuResetRotation},
-    {"Reset Move", kMenuResetMove},
-};
-inline constexpr shell::MenuEntry kRenderModeMenuEntries[] = {
-    {"Filled", kMenuFilled},
-    {"Lines", kMenuLines},
-    {"Points", kMenuPoints},
-};
-inline constexpr shell::MenuEntry kMainMenuEntriesAbove[] = {
-    {"Toggle Light (Sun/Fixed)", kMenuToggleLight},
-    {"Toggle Fog", kMenuToggleFog},
-};
-inline constexpr const char* kResetSubmenuLabel = "Reset";
-inline constexpr const char* kRenderModeSubmenuLabel = "Change Render Mode";
-inline constexpr shell::MenuEntry kMainMenuEntriesBelow[] = {
-    {"Help", kMenuHelp},
-    {"Quit", kMenuQuit},
-};
 
 }  // namespace quelmire

@@ -18,12 +18,11 @@
 #include <regex.h>
 #include <unistd.h>
 
-#include "app/app.h"
-#include "input/input.h"
+#include "app/facts.h"
 #include "tests/support/expected.h"
 #include "tests/support/launchers.h"
 #include "tests/support/paths.h"
-#include "viewer/viewer.h"
+#include "viewer/facts.h"
 
 namespace {
 

@@ -7,9 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/app.h"
-#include "input/input.h"
-#include "viewer/viewer.h"
+#include "app/facts.h"
+#include "viewer/facts.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 
 #include <GL/freeglut.h>
 
-#include "app/app.h"
+#include "app/facts.h"
 #include "assets/assets.h"
 #include "tools/pictures/picture_window.h"
 #include "tools/pictures/png_write.h"
