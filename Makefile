@@ -1,9 +1,10 @@
 # SPDX-FileCopyrightText: 2026 The Quelmire developers
 # SPDX-License-Identifier: MIT
 
-# The front door: `make run` starts Quelmire, `make test` runs every test. Both install the
-# Debian packages they need first (as root), then configure and build with the CMake presets
-# (CMakePresets.json): the normal build in build/, the sanitizer build in build-asan/.
+# The front door: `make run` starts Quelmire, `make check` runs the quick tests after an edit,
+# `make test` runs every test. They install the Debian packages they need first (as root), then
+# configure and build with the CMake presets (CMakePresets.json): the normal build in build/, the
+# sanitizer build in build-asan/.
 BUILD := build
 # Events per program for `make storm`; `make test` runs a short storm of its own.
 STORM_EVENTS ?= 10000
@@ -20,7 +21,7 @@ WEB_PACKAGES := cmake ninja-build ccache emscripten python3
 TEST_PACKAGES := $(PACKAGES) $(WEB_PACKAGES) chromium libegl-dev libgles-dev
 WEB_PORT ?= 8000
 
-.PHONY: all deps build run viewer test storm soak bench bench-web web clean
+.PHONY: all deps build run viewer check test storm soak bench bench-web web clean
 
 all: build
 
@@ -39,6 +40,13 @@ run: build
 viewer: build
 	cmake --build --preset default --target xwd2png
 	scripts/run-program.sh $(BUILD) brindlefen
+
+# The loop after an edit: the normal build and the in-process suites on it, in seconds. No
+# sanitizers, memcheck, packaging or copied-tree build: `make test` runs those.
+check: deps
+	cmake --preset default
+	cmake --build --preset check
+	ctest --preset check
 
 # Both builds side by side, each running the tests that catch most there (tests/CMakeLists.txt).
 test:

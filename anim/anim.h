@@ -5,6 +5,8 @@
 // timer callback applies its tick to GL and re-arms; the arithmetic is in plain functions.
 #pragma once
 
+namespace quelmire {
+
 inline constexpr unsigned kSunTickMs = 20;
 inline constexpr unsigned kDuckAngleTickMs = 108;
 inline constexpr unsigned kDuckOffsetTickMs = 103;
@@ -41,3 +43,5 @@ int stepDuckOffset(int a);
 // One tick of each walk over the three ducks in order.
 void stepDuckAngles();
 void stepDuckOffsets();
+
+}  // namespace quelmire

@@ -8,6 +8,8 @@
 #include "anim/anim.h"
 #include "app/app.h"
 
+namespace quelmire {
+
 namespace {
 
 constexpr int kAngleBand = 25;
@@ -62,3 +64,5 @@ void duckOffsetTimer(int) {
     stepDuckOffsets();
     glutTimerFunc(kDuckOffsetTickMs, duckOffsetTimer, 0);
 }
+
+}  // namespace quelmire

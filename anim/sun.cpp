@@ -6,6 +6,8 @@
 #include "anim/anim.h"
 #include "app/app.h"
 
+namespace quelmire {
+
 namespace {
 
 constexpr float kPathLimit = 800.0f;
@@ -123,3 +125,5 @@ void toggleSunLight() {
         scheduleSunTick();
     }
 }
+
+}  // namespace quelmire

@@ -2,35 +2,21 @@
 // SPDX-License-Identifier: MIT
 
 // What the application shell offers the other rooms: the scene state, the console help, the
-// projection and redisplay callbacks, and the start-up steps that main runs in order.
+// projection and redisplay callbacks, and the start-up steps that main runs in order; with
+// them the constants of app/facts.h (window, help lines, menus, materials).
+// Quelmire's code lives in namespace quelmire, Brindlefen's in brindlefen: their callbacks have
+// the same names, and one tool or test may hold both programs.
 #pragma once
 
 #include <memory>
 
+#include "app/facts.h"
 #include "app/scene_state.h"
 #include "assets/assets.h"
 
-inline constexpr int kWindowWidth = 700;
-inline constexpr int kWindowHeight = 700;
-inline constexpr int kWindowX = 150;
-inline constexpr int kWindowY = 0;
-inline constexpr const char* kWindowTitle = "Tesk Coursework 2006: Quelmire";
-inline constexpr unsigned kRedisplayMs = 16;
+namespace quelmire {
 
-// The console help, one line each; printHelp ends every line with a newline.
-inline constexpr const char* kHelpLines[] = {
-    "Welcome to the Tesk 2006 Course work",
-    "\tPress h or H for help",
-    "\tPress x, X, q, or Q to exit",
-    "\tPress z or Z to reset Zoom",
-    "\tPress m or M to reset Move",
-    "\tPress r or R to reset Rotation",
-    "\tPress n or N to view Normal filled polygons",
-    "\tPress l or L to view the Lines that make the polygons",
-    "\tPress p or P to view the Points that make the polygons",
-    "\tPress s or S to toggle between fixed light and Sun light",
-    "\tPress f or F to toggle the Fog on or off",
-};
+inline constexpr unsigned kRedisplayMs = 16;
 
 // Writes the eleven help lines to standard output, flushing after each.
 void printHelp();
@@ -50,11 +36,13 @@ struct SceneImages {
     std::unique_ptr<kelImage> grass;
 };
 
-// Start-up steps, in the order main runs them once the window exists.
+// Start-up steps, in the order main runs them once the window exists; the fixed GL state, set
+// between the textures and the fog, is shell::setFixedGlState, the same in both programs.
 void registerCallbacks();
 void startTimers();
 void buildMenus();
 SceneImages createTextures();
-void setFixedGlState();
 void setFogParameters();
 void setUpLight();
+
+}  // namespace quelmire

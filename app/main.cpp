@@ -7,22 +7,21 @@
 #include <GL/glut.h>
 
 #include "app/app.h"
+#include "shell/shell.h"
 
 int main(int argc, char** argv) {
+    using namespace quelmire;
     if (quadric == nullptr) {
         std::fputs("quelmire: out of memory: cannot create the GLU quadric\n", stderr);
         return 1;
     }
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(kWindowWidth, kWindowHeight);
-    glutInitWindowPosition(kWindowX, kWindowY);
-    glutInit(&argc, argv);
-    scene.windowId = glutCreateWindow(kWindowTitle);
+    scene.windowId = shell::openWindow(argc, argv, kWindowWidth, kWindowHeight,
+                                       shell::ScreenPlace{kWindowX, kWindowY}, kWindowTitle);
     registerCallbacks();
     startTimers();
     buildMenus();
     const SceneImages images = createTextures();
-    setFixedGlState();
+    shell::setFixedGlState();
     setFogParameters();
     setUpLight();
     printHelp();

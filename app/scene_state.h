@@ -8,6 +8,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+namespace quelmire {
+
 // Render-mode pairs: the primitive that shapes drawn vertex by vertex pass to glBegin, and
 // the GLU draw style of the quadrics. They always change together.
 constexpr int kFilledPrimitive = GL_POLYGON;
@@ -62,18 +64,11 @@ struct SceneState {
     GLuint grassTexture = 0;
 };
 
-// Material colours: constants that the frame hands to GL inside a GL_LIGHTING_BIT push.
-inline constexpr float sunMaterial[4] = {0.9f, 0.5f, 0.0f, 0.0f};
-inline constexpr float waterAmbient[4] = {0.1f, 0.2f, 0.7f, 0.5f};
-inline constexpr float waterDiffuse[4] = {0.1f, 0.1f, 0.8f, 0.5f};
-inline constexpr float waterSpecular[4] = {0.2f, 0.2f, 0.9f, 0.5f};
-inline constexpr float duckAmbient[4] = {0.3f, 0.2f, 0.0f, 1.0f};
-inline constexpr float duckDiffuse[4] = {0.9f, 0.5f, 0.0f, 1.0f};
-inline constexpr float duckSpecular[4] = {0.8f, 0.6f, 0.0f, 1.0f};
-
 // The one instance. Its construction sets sunStepY from sunStepX; then the quadric below is
 // made. A GLU quadric needs no GL context, so both run before main.
 inline SceneState scene;
 
 // The one quadric behind every cylinder and sphere; never deleted. Null only if memory ran out.
 inline GLUquadric* quadric = gluNewQuadric();
+
+}  // namespace quelmire

@@ -1,19 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-#include <cstddef>
-
 #include <GL/glut.h>
 
 #include "anim/anim.h"
 #include "app/app.h"
 #include "input/input.h"
 #include "render/render.h"
+#include "shell/shell.h"
+
+namespace quelmire {
 
 namespace {
 
-constexpr double kFieldOfView = 30.0;
-constexpr double kAspect = 1.0;  // fixed: a non-square window stretches the picture
 constexpr double kNear = 1.0;
 constexpr double kFar = 2000.0;
 
@@ -24,12 +23,9 @@ constexpr float kFogColour[4] = {0.7f, 0.7f, 0.7f, 0.0f};
 
 }  // namespace
 
+// No redisplay: the next redisplay tick draws in the new size.
 void reshape(int width, int height) {
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(kFieldOfView, kAspect, kNear, kFar);
-    glMatrixMode(GL_MODELVIEW);
+    shell::setPerspective(width, height, kNear, kFar);
 }
 
 void redisplayTimer(int) {
@@ -38,11 +34,7 @@ void redisplayTimer(int) {
 }
 
 void registerCallbacks() {
-    glutDisplayFunc(display);
-    glutKeyboardFunc(keyboard);
-    glutMouseFunc(mouse);
-    glutMotionFunc(motion);
-    glutReshapeFunc(reshape);
+    shell::registerCallbacks({display, keyboard, mouse, motion, reshape});
 }
 
 void startTimers() {
@@ -52,23 +44,16 @@ void startTimers() {
     scheduleSunTick();
 }
 
-template <std::size_t N>
-void addEntries(const MenuEntry (&entries)[N]) {
-    for (const MenuEntry& entry : entries) {
-        glutAddMenuEntry(entry.label, entry.value);
-    }
-}
-
 void buildMenus() {
     const int resetSubmenu = glutCreateMenu(resetMenu);
-    addEntries(kResetMenuEntries);
+    shell::addMenuEntries(kResetMenuEntries);
     const int renderSubmenu = glutCreateMenu(renderModeMenu);
-    addEntries(kRenderModeMenuEntries);
+    shell::addMenuEntries(kRenderModeMenuEntries);
     glutCreateMenu(mainMenu);
-    addEntries(kMainMenuEntriesAbove);
+    shell::addMenuEntries(kMainMenuEntriesAbove);
     glutAddSubMenu(kResetSubmenuLabel, resetSubmenu);
     glutAddSubMenu(kRenderModeSubmenuLabel, renderSubmenu);
-    addEntries(kMainMenuEntriesBelow);
+    shell::addMenuEntries(kMainMenuEntriesBelow);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
@@ -80,13 +65,6 @@ SceneImages createTextures() {
     images.sign2 = makeTexture(scene.signTexture2, kSign2TextureFile);
     images.grass = makeTexture(scene.grassTexture, kGrassTextureFile);
     return images;
-}
-
-void setFixedGlState() {
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHTING);
-    glDisable(GL_CULL_FACE);
-    glShadeModel(GL_SMOOTH);
 }
 
 // Fog itself is switched every frame by the scene's fog flag.
@@ -103,3 +81,5 @@ void setUpLight() {
     setLight(scene.sunPosition, scene.lightColour, LightOrder::kColourFirst);
     glEnable(GL_LIGHT0);
 }
+
+}  // namespace quelmire

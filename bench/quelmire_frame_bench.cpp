@@ -15,6 +15,8 @@
 #include "tests/support/paths.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace quelmire;
+
 namespace {
 
 constexpr double kStartUpAllowanceSeconds = 0.100;

@@ -9,6 +9,8 @@
 #include "tests/support/gl_window.h"
 #include "viewer/viewer.h"
 
+using namespace brindlefen;
+
 namespace {
 
 GlTime timeViewerFrame(float showLand, float showDuck) {

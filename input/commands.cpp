@@ -8,6 +8,9 @@
 #include "anim/anim.h"
 #include "app/app.h"
 #include "input/input.h"
+#include "shell/shell.h"
+
+namespace quelmire {
 
 void resetZoom() {
     scene.zoom = SceneState{}.zoom;
@@ -40,10 +43,6 @@ void setPoints() {
 
 void toggleFog() {
     scene.fogOn = !scene.fogOn;
-}
-
-bool isQuitKey(unsigned char key) {
-    return key == 'q' || key == 'Q' || key == 'x' || key == 'X';
 }
 
 bool applyKey(unsigned char key) {
@@ -90,9 +89,8 @@ bool applyKey(unsigned char key) {
 }
 
 void keyboard(unsigned char key, int, int) {
-    if (isQuitKey(key)) {
-        glutDestroyWindow(scene.windowId);
-        std::exit(0);
+    if (shell::isQuitKey(key)) {
+        shell::quitWindow(scene.windowId);
     }
     applyKey(key);
 }
@@ -146,3 +144,5 @@ void renderModeMenu(int value) {
             break;
     }
 }
+
+}  // namespace quelmire

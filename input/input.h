@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 // What the interaction room offers: Quelmire's mouse, keyboard and menu callbacks, and the
-// plain functions behind them that tests drive without a window.
+// plain functions behind them that tests drive without a window. The menus' entries and values
+// are in app/facts.h.
 #pragma once
+
+namespace quelmire {
 
 // GLUT mouse callback: asks GLUT for the modifiers and hands the event on.
 void mouse(int button, int state, int x, int y);
@@ -22,7 +25,6 @@ void pressButton(int button, int state, int x, int y, int modifiers);
 
 // Every key command but quit; unknown keys do nothing. True if the key was a command.
 bool applyKey(unsigned char key);
-bool isQuitKey(unsigned char key);
 
 void resetZoom();
 void resetRotation();
@@ -32,34 +34,4 @@ void setLines();
 void setPoints();
 void toggleFog();
 
-// Menu values of the entries.
-enum MainMenuValue { kMenuToggleLight = 1, kMenuToggleFog = 2, kMenuHelp = 3, kMenuQuit = 4 };
-enum ResetMenuValue { kMenuResetZoom = 1, kMenuResetRotation = 2, kMenuResetMove = 3 };
-enum RenderMenuValue { kMenuFilled = 1, kMenuLines = 2, kMenuPoints = 3 };
-
-// The pop-up menus as the user sees them, top to bottom. The top level holds the two submenus
-// between its second and third entries.
-struct MenuEntry {
-    const char* label;
-    int value;
-};
-inline constexpr MenuEntry kResetMenuEntries[] = {
-    {"Reset Zoom", kMenuResetZoom},
-    {"Reset Rotation", kMenuResetRotation},
-    {"Reset Move", kMenuResetMove},
-};
-inline constexpr MenuEntry kRenderModeMenuEntries[] = {
-    {"Filled", kMenuFilled},
-    {"Lines", kMenuLines},
-    {"Points", kMenuPoints},
-};
-inline constexpr MenuEntry kMainMenuEntriesAbove[] = {
-    {"Toggle Light (Sun/Fixed)", kMenuToggleLight},
-    {"Toggle Fog", kMenuToggleFog},
-};
-inline constexpr const char* kResetSubmenuLabel = "Reset";
-inline constexpr const char* kRenderModeSubmenuLabel = "Change Render Mode";
-inline constexpr MenuEntry kMainMenuEntriesBelow[] = {
-    {"Help", kMenuHelp},
-    {"Quit", kMenuQuit},
-};
+}  // namespace quelmire

@@ -5,6 +5,9 @@
 
 #include "app/app.h"
 #include "input/input.h"
+#include "shell/shell.h"
+
+namespace quelmire {
 
 namespace {
 
@@ -52,10 +55,8 @@ void mouse(int button, int state, int x, int y) {
 
 void motion(int x, int y) {
     if (scene.rotating) {
-        scene.rotationY += static_cast<float>(x) - scene.lastMouseX;
-        scene.rotationX += static_cast<float>(y) - scene.lastMouseY;
-        scene.lastMouseX = static_cast<float>(x);
-        scene.lastMouseY = static_cast<float>(y);
+        shell::turnByDrag(x, y, scene.rotationX, scene.rotationY, scene.lastMouseX,
+                          scene.lastMouseY);
     } else if (scene.zooming) {
         // Zoom and pan measure from the press point: they work as rate controls.
         stepWithin(scene.zoom, stepsFrom(scene.lastMouseY, y), kZoomLow, kZoomHigh);
@@ -65,3 +66,5 @@ void motion(int x, int y) {
         stepWithin(scene.moveY, -stepsFrom(scene.lastMouseY, y), -kPanLimit, kPanLimit);
     }
 }
+
+}  // namespace quelmire

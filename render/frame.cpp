@@ -5,11 +5,13 @@
 
 #include "app/app.h"
 #include "render/render.h"
+#include "shell/shell.h"
+
+namespace quelmire {
 
 namespace {
 
 constexpr Rgba kFixedLightSky = {0.3f, 0.15f, 1.0f, 1.0f};
-constexpr float kEyeDistance = 500.0f;
 constexpr float kDuckShininess = 25.0f;
 constexpr float kSunShininess = 20.0f;
 constexpr float kWaterShininess = 100.0f;
@@ -47,11 +49,7 @@ void setFrameState() {
 // The camera stays on the modelview matrix after the frame: the sun tick places the light
 // through it between frames.
 void applyCamera() {
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(scene.moveX, scene.moveY, scene.zoom - kEyeDistance);
-    glRotatef(scene.rotationX, 1.0f, 0.0f, 0.0f);
-    glRotatef(scene.rotationY, 0.0f, 1.0f, 0.0f);
+    shell::placeCamera(scene.moveX, scene.moveY, scene.zoom, scene.rotationX, scene.rotationY);
 }
 
 void drawGrassLand() {
@@ -153,6 +151,7 @@ void display() {
     drawSun();
     switchFog();
     drawPond();
-    glFlush();
-    glutSwapBuffers();
+    shell::finishFrame();
 }
+
+}  // namespace quelmire

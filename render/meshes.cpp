@@ -4,10 +4,14 @@
 #include "app/app.h"
 #include "render/render.h"
 
+namespace quelmire {
+
 void drawLand() {
-    drawLand(elementModeFor(scene.renderPrimitive));
+    ::drawLand(elementModeFor(scene.renderPrimitive));
 }
 
 void drawDuck() {
-    drawDuck(elementModeFor(scene.renderPrimitive));
+    ::drawDuck(elementModeFor(scene.renderPrimitive));
 }
+
+}  // namespace quelmire

@@ -4,6 +4,8 @@
 #include "app/app.h"
 #include "render/render.h"
 
+namespace quelmire {
+
 namespace {
 
 struct TreePlace {
@@ -156,3 +158,5 @@ void drawProps() {
     drawSignpostOn(scene.signTexture1, kFirstSignpostSpot);
     drawSignpostOn(scene.signTexture2, kSecondSignpostSpot);
 }
+
+}  // namespace quelmire

@@ -6,6 +6,8 @@
 
 #include <GL/gl.h>
 
+namespace quelmire {
+
 // GLUT display callback: draws the whole frame from the scene state and swaps buffers.
 void display();
 
@@ -33,3 +35,5 @@ struct Rgba {
     float r, g, b, a;
 };
 Rgba clearColour();
+
+}  // namespace quelmire

@@ -4,6 +4,8 @@
 #include "app/app.h"
 #include "render/render.h"
 
+namespace quelmire {
+
 namespace {
 
 // The quad's corners, as the floats GL gets.
@@ -26,3 +28,5 @@ void drawWater() {
     glVertex3f(kMinX, kLow, kMinZ);
     glEnd();
 }
+
+}  // namespace quelmire

@@ -15,6 +15,8 @@
 #include "anim/anim.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace quelmire;
+
 namespace {
 
 // The numbers a freshly seeded generator hands out.

@@ -16,6 +16,8 @@
 #include "tests/support/feedback.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace quelmire;
+
 namespace {
 
 using Colour = std::array<float, 4>;

@@ -10,6 +10,8 @@
 #include "render/render.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace quelmire;
+
 namespace {
 
 class Frame : public ::testing::Test {

@@ -11,6 +11,8 @@
 #include "tests/support/capture.h"
 #include "tests/support/expected.h"
 
+using namespace quelmire;
+
 namespace {
 
 TEST(Help, WritesTheElevenLinesByteForByteWithTabsAndNoBlankLines) {

@@ -21,6 +21,8 @@
 #include "tests/support/program.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace quelmire;
+
 namespace {
 
 // The class is a plain buffer owner: copying it would free one buffer twice.

@@ -16,6 +16,8 @@
 #include "tests/support/paths.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace quelmire;
+
 namespace {
 
 // Eye distance of a depth-buffer value under the frame's projection (near 1, far 2000).

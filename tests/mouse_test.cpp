@@ -19,6 +19,8 @@
 #include "tests/support/observed.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace quelmire;
+
 namespace {
 
 // Every test starts from the initial scene in the real GL window (the sun toggle arms a GLUT

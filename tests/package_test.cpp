@@ -18,12 +18,11 @@
 #include <regex.h>
 #include <unistd.h>
 
-#include "app/app.h"
-#include "input/input.h"
+#include "app/facts.h"
 #include "tests/support/expected.h"
 #include "tests/support/launchers.h"
 #include "tests/support/paths.h"
-#include "viewer/viewer.h"
+#include "viewer/facts.h"
 
 namespace {
 
@@ -375,6 +374,7 @@ TEST_F(Package, ManualPagesRenderWithoutWarnings) {
 TEST_F(Package, QuelmiresPageNamesEveryKeyOfItsHelpAndItsWholeMenu) {
     const std::string text = renderedPage(page("quelmire"));
     const std::string keys = section(text, "KEYS", "MENU");
+    using namespace quelmire;
     for (const char* line : kHelpLines) {
         EXPECT_NE(keys.find(renderedKeyEntry(line)), std::string::npos) << line << "\n" << keys;
     }
@@ -393,10 +393,10 @@ TEST_F(Package, BrindlefensPageNamesEveryKeyOfItsHelpAndItsWholeMenu) {
     const std::string text = renderedPage(page("brindlefen"));
     const std::string keys = section(text, "KEYS", "MENU");
     EXPECT_NE(keys.find(" h, H "), std::string::npos) << keys;
-    for (const char* line : kViewerHelpLines) {
+    for (const char* line : brindlefen::kViewerHelpLines) {
         EXPECT_NE(keys.find(renderedKeyEntry(line)), std::string::npos) << line << "\n" << keys;
     }
-    EXPECT_NE(section(text, "MENU", "FILES").find(renderedMenu(kViewerMenuEntries)),
+    EXPECT_NE(section(text, "MENU", "FILES").find(renderedMenu(brindlefen::kViewerMenuEntries)),
               std::string::npos)
         << text;
     EXPECT_NE(section(text, "FILES", "SEE").find("grass.raw"), std::string::npos) << text;

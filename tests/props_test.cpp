@@ -18,6 +18,8 @@
 #include "tests/support/grove.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace quelmire;
+
 namespace {
 
 // The corner index a vertex sits on, or -1.

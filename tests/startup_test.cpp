@@ -10,10 +10,13 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include "shell/shell.h"
 #include "tests/support/capture.h"
 #include "tests/support/paths.h"
 #include "tests/support/program.h"
 #include "tests/support/quelmire_gl.h"
+
+using namespace quelmire;
 
 // Every frame ends in one buffer swap; this test program is linked with the swap wrapped so that
 // the frames can be counted.
@@ -61,7 +64,7 @@ class StartUp : public ::testing::Test {
         startTimers();
         buildMenus();
         images_ = new SceneImages(createTexturesIn(dataDir()));
-        setFixedGlState();
+        shell::setFixedGlState();
         setFogParameters();
         setUpLight();
         help_ = new std::string(capturedStdout(printHelp));

@@ -15,6 +15,8 @@
 #include "tests/support/quelmire_gl.h"
 #include "tests/support/sun_cycle.h"
 
+using namespace quelmire;
+
 namespace {
 
 constexpr float kColourTolerance = 1e-5f;

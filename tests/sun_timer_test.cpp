@@ -19,6 +19,8 @@
 #include "tests/support/quelmire_gl.h"
 #include "tests/support/sun_cycle.h"
 
+using namespace quelmire;
+
 namespace {
 
 // A tick is due within 20 ms; the deadline only ends a wait for one that never comes, so it

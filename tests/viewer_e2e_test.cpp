@@ -145,9 +145,10 @@ bool hasSymbol(const std::string& names, const std::string& name) {
 TEST(BrindlefenProgram, LinksNothingOfQuelmiresOwnCode) {
     const std::string viewer = definedSymbols(brindlefenPath());
     EXPECT_TRUE(hasSymbol(viewer, "drawLand(")) << "it shares the assets";
-    EXPECT_TRUE(hasSymbol(viewer, "viewer\n"));
+    EXPECT_TRUE(hasSymbol(viewer, "brindlefen::viewer\n"));
     const std::string quelmire = definedSymbols(quelmirePath());
-    for (const char* name : {"scene\n", "sunTimer(", "drawTree(", "redisplayTimer("}) {
+    for (const char* name : {"quelmire::scene\n", "quelmire::sunTimer(", "quelmire::drawTree(",
+                             "quelmire::redisplayTimer("}) {
         EXPECT_FALSE(hasSymbol(viewer, name)) << name;
         EXPECT_TRUE(hasSymbol(quelmire, name)) << "the same look-up finds it where it belongs";
     }

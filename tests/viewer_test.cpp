@@ -19,6 +19,8 @@
 #include "tests/support/program.h"
 #include "viewer/viewer.h"
 
+using namespace brindlefen;
+
 namespace {
 
 bool sameState(const ViewerState& a, const ViewerState& b) {

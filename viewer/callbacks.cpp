@@ -1,19 +1,18 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-#include <cstdio>
 #include <cstdlib>
 
 #include <GL/glut.h>
 
 #include "assets/assets.h"
+#include "shell/shell.h"
 #include "viewer/viewer.h"
+
+namespace brindlefen {
 
 namespace {
 
-constexpr float kEyeDistance = 500.0f;
-constexpr double kFieldOfView = 30.0;
-constexpr double kAspect = 1.0;
 // The single-precision 0.01, widened: the depth range depends on the exact value.
 constexpr double kNear = static_cast<double>(0.01f);
 constexpr double kFar = 1000000.0;
@@ -26,27 +25,20 @@ float flipped(float flag) {
 
 void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(0.0f, 0.0f, viewer.zoom - kEyeDistance);
-    glRotatef(viewer.rotationX, 1.0f, 0.0f, 0.0f);
-    glRotatef(viewer.rotationY, 0.0f, 1.0f, 0.0f);
+    // No pan in this program: the camera only turns.
+    shell::placeCamera(0.0f, 0.0f, viewer.zoom, viewer.rotationX, viewer.rotationY);
     if (viewer.showLand != 0.0f) {
         drawLand(GL_TRIANGLES);
     }
     if (viewer.showDuck != 0.0f) {
         drawDuck(GL_TRIANGLES);
     }
-    glFlush();
-    glutSwapBuffers();
+    shell::finishFrame();
 }
 
+// Unlike Quelmire's, it redraws at once: this program has no redisplay timer.
 void reshape(int width, int height) {
-    glViewport(0, 0, width, height);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(kFieldOfView, kAspect, kNear, kFar);
-    glMatrixMode(GL_MODELVIEW);
+    shell::setPerspective(width, height, kNear, kFar);
     glutPostRedisplay();
 }
 
@@ -55,30 +47,20 @@ void idle() {
 }
 
 void printHelp() {
-    for (const char* line : kViewerHelpLines) {
-        std::fputs(line, stdout);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
-    }
+    shell::printLines(kViewerHelpLines);
 }
 
 void keyboard(unsigned char key, int, int) {
-    switch (key) {
-        case 'h':
-        case 'H':
-            printHelp();
-            break;
-        case 'x':
-        case 'X':
-        case 'q':
-        case 'Q':
-            glutDestroyWindow(viewer.windowId);
-            std::exit(0);
-        default:
-            break;
+    if (shell::isQuitKey(key)) {
+        shell::quitWindow(viewer.windowId);
+    }
+    if (key == 'h' || key == 'H') {
+        printHelp();
     }
 }
 
+// Not Quelmire's pressButton: here only the left button starts or ends the turn, other buttons
+// leave it running, and there are no modifiers to read.
 void recordButton(int button, int state, int x, int y) {
     viewer.lastMouseX = static_cast<float>(x);
     viewer.lastMouseY = static_cast<float>(y);
@@ -95,13 +77,10 @@ void mouse(int button, int state, int x, int y) {
 }
 
 void dragTo(int x, int y) {
-    if (!viewer.rotating) {
-        return;
+    if (viewer.rotating) {
+        shell::turnByDrag(x, y, viewer.rotationX, viewer.rotationY, viewer.lastMouseX,
+                          viewer.lastMouseY);
     }
-    viewer.rotationY += static_cast<float>(x) - viewer.lastMouseX;
-    viewer.rotationX += static_cast<float>(y) - viewer.lastMouseY;
-    viewer.lastMouseX = static_cast<float>(x);
-    viewer.lastMouseY = static_cast<float>(y);
 }
 
 void motion(int x, int y) {
@@ -136,3 +115,5 @@ void mainMenu(int value) {
             break;
     }
 }
+
+}  // namespace brindlefen

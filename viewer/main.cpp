@@ -8,7 +8,7 @@
 #include "viewer/viewer.h"
 
 int main(int argc, char** argv) {
-    const auto grass = startViewer(argc, argv);
+    const auto grass = brindlefen::startViewer(argc, argv);
     glutMainLoop();
     return 0;
 }

@@ -4,13 +4,15 @@
 #include <GL/glut.h>
 
 #include "assets/assets.h"
+#include "shell/shell.h"
 #include "viewer/viewer.h"
 
+namespace brindlefen {
+
 std::unique_ptr<kelImage> startViewer(int& argc, char** argv) {
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(kViewerWindowSize, kViewerWindowSize);
-    glutInit(&argc, argv);
-    viewer.windowId = glutCreateWindow(kViewerTitle);
+    // No place asked for: the window system puts it where it likes.
+    viewer.windowId = shell::openWindow(argc, argv, kViewerWindowSize, kViewerWindowSize,
+                                        std::nullopt, kViewerTitle);
     registerViewerCallbacks();
     buildViewerMenu();
     // The grass texture is made but left unused: the land is drawn untextured here.
@@ -22,34 +24,28 @@ std::unique_ptr<kelImage> startViewer(int& argc, char** argv) {
 }
 
 void registerViewerCallbacks() {
-    glutDisplayFunc(display);
-    glutKeyboardFunc(keyboard);
-    glutMouseFunc(mouse);
-    glutMotionFunc(motion);
-    glutReshapeFunc(reshape);
+    shell::registerCallbacks({display, keyboard, mouse, motion, reshape});
+    // Quelmire redraws from a timer instead.
     glutIdleFunc(idle);
 }
 
 void buildViewerMenu() {
     glutCreateMenu(mainMenu);
-    for (const ViewerMenuEntry& entry : kViewerMenuEntries) {
-        glutAddMenuEntry(entry.label, entry.value);
-    }
+    shell::addMenuEntries(kViewerMenuEntries);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
 void setViewerGlState() {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_LIGHTING);
-    glDisable(GL_CULL_FACE);
-    glShadeModel(GL_SMOOTH);
+    shell::setFixedGlState();
     setUpViewerLight();
 }
 
 // The modelview matrix is still the identity: the light stays fixed relative to the eye. Its
-// colours stay GL's defaults for light 0.
+// colours stay GL's defaults for light 0, where Quelmire gives its light the sun's.
 void setUpViewerLight() {
     glLightfv(GL_LIGHT0, GL_POSITION, viewer.lightPosition);
     glEnable(GL_LIGHT0);
 }
+
+}  // namespace brindlefen

@@ -2,18 +2,23 @@
 // SPDX-License-Identifier: MIT
 
 // What Brindlefen's room offers: its state, its GLUT callbacks and the plain functions behind
-// them. It shares only the images, textures and meshes of assets/ with Quelmire.
+// them, with the constants of viewer/facts.h (window, help lines, menu). It shares only assets/
+// (images, textures, meshes) and shell/ with Quelmire. Its names live in namespace brindlefen,
+// apart from Quelmire's namesakes (display, mouse, mainMenu, ...).
 #pragma once
 
 #include <memory>
 
 #include <GL/gl.h>
 
+#include "viewer/facts.h"
+
 class kelImage;
 
-inline constexpr int kViewerWindowSize = 400;
-inline constexpr const char* kViewerTitle = "Tesk Coursework 2006";
+namespace brindlefen {
 
+// Not Quelmire's SceneState: the fields the two have in common start at other values here (no
+// turn, no zoom), and this program has no pan, render modes, sun or ducks.
 struct ViewerState {
     float lightPosition[4] = {0.0f, 1000.0f, 0.0f, 1.0f};
     // Flags that hold exactly 1 or 0.
@@ -52,32 +57,9 @@ std::unique_ptr<kelImage> startViewer(int& argc, char** argv);
 // Start-up steps after the window exists, in the order startViewer runs them.
 void registerViewerCallbacks();
 void buildViewerMenu();
-// The fixed GL state, ending with setUpViewerLight.
+// The clear colour, the fixed GL state of both programs, then setUpViewerLight.
 void setViewerGlState();
 // Light 0: its place, then switched on.
 void setUpViewerLight();
 
-enum ViewerMenuValue {
-    kViewerToggleLand = 1,
-    kViewerToggleDuck = 2,
-    kViewerHelp = 3,
-    kViewerQuit = 4
-};
-
-// The one flat pop-up menu, top to bottom.
-struct ViewerMenuEntry {
-    const char* label;
-    int value;
-};
-inline constexpr ViewerMenuEntry kViewerMenuEntries[] = {
-    {"Toggle Land", kViewerToggleLand},
-    {"Toggle Duck", kViewerToggleDuck},
-    {"Help", kViewerHelp},
-    {"Quit", kViewerQuit},
-};
-
-// The two help lines; printHelp ends each with a newline.
-inline constexpr const char* kViewerHelpLines[] = {
-    "Welcome to the Tesk 2006 Course work",
-    "\tPress x,X,q, or Q to exit",
-};
+}  // namespace brindlefen

@@ -71,8 +71,8 @@ value=\"${_modifiers}\"${_checked}> ${_label}</label>\n")
     VERBATIM)
 endfunction()
 
-_site_window_size(_quelmire_width app/app.h kWindowWidth)
-_site_window_size(_quelmire_height app/app.h kWindowHeight)
+_site_window_size(_quelmire_width app/facts.h kWindowWidth)
+_site_window_size(_quelmire_height app/facts.h kWindowHeight)
 add_site_page(quelmire Quelmire ${_quelmire_width} ${_quelmire_height}
   "${_site_all_texture_names}"
   "Drag to turn the scene (with Shift to zoom, with Ctrl to pan), right-click for the menu; \
@@ -81,7 +81,7 @@ with the scene focused (click it), h shows the help and q quits."
 touch and hold for the menu, which holds every other command."
   turns 0 "zooms (as Shift)" 1 "pans (as Ctrl)" 2)
 
-_site_window_size(_brindlefen_size viewer/viewer.h kViewerWindowSize)
+_site_window_size(_brindlefen_size viewer/facts.h kViewerWindowSize)
 add_site_page(brindlefen Brindlefen ${_brindlefen_size} ${_brindlefen_size} grass.raw
   "Drag to turn the land, right-click for the menu; with the picture focused (click it), \
 h shows the help and q quits."

@@ -34,33 +34,33 @@ inline std::ostream& operator<<(std::ostream& out, const Observed& s) {
 }
 
 inline Observed observe() {
-    return {scene.rotationX,
-            scene.rotationY,
-            scene.zoom,
-            scene.moveX,
-            scene.moveY,
-            scene.rotating,
-            scene.zooming,
-            scene.moving,
-            scene.lastMouseX,
-            scene.lastMouseY,
-            scene.renderPrimitive,
-            scene.quadricStyle,
-            scene.sunLight,
-            scene.fogOn};
+    return {quelmire::scene.rotationX,
+            quelmire::scene.rotationY,
+            quelmire::scene.zoom,
+            quelmire::scene.moveX,
+            quelmire::scene.moveY,
+            quelmire::scene.rotating,
+            quelmire::scene.zooming,
+            quelmire::scene.moving,
+            quelmire::scene.lastMouseX,
+            quelmire::scene.lastMouseY,
+            quelmire::scene.renderPrimitive,
+            quelmire::scene.quadricStyle,
+            quelmire::scene.sunLight,
+            quelmire::scene.fogOn};
 }
 
 // A state far from the initial one in every field, with a zoom drag in progress.
 inline void stirScene() {
-    scene.rotationX = 123.0f;
-    scene.rotationY = -400.0f;
-    scene.zoom = 700.0f;
-    scene.moveX = 30.0f;
-    scene.moveY = -40.0f;
-    scene.zooming = true;
-    scene.lastMouseX = 10.0f;
-    scene.lastMouseY = 20.0f;
-    scene.renderPrimitive = kLinesPrimitive;
-    scene.quadricStyle = kLinesStyle;
-    scene.fogOn = true;
+    quelmire::scene.rotationX = 123.0f;
+    quelmire::scene.rotationY = -400.0f;
+    quelmire::scene.zoom = 700.0f;
+    quelmire::scene.moveX = 30.0f;
+    quelmire::scene.moveY = -40.0f;
+    quelmire::scene.zooming = true;
+    quelmire::scene.lastMouseX = 10.0f;
+    quelmire::scene.lastMouseY = 20.0f;
+    quelmire::scene.renderPrimitive = quelmire::kLinesPrimitive;
+    quelmire::scene.quadricStyle = quelmire::kLinesStyle;
+    quelmire::scene.fogOn = true;
 }

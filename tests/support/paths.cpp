@@ -43,10 +43,6 @@ std::string docsPicturesPath() {
     return DOCS_PICTURES_PATH;
 }
 
-std::string viewerShotPath() {
-    return VIEWER_SHOT_PATH;
-}
-
 std::string momentshotPath() {
     return MOMENTSHOT_PATH;
 }

@@ -20,10 +20,9 @@ std::string closeWindowPath();
 // The texture painter (tools/textures/) and the screen-dump converter (tools/pictures/).
 std::string texgenPath();
 std::string xwd2pngPath();
-// The tools that draw the README's pictures and the programs' screenshots with the programs'
-// own code: docshot Quelmire's, viewershot Brindlefen's.
+// The tool that draws the README's pictures and the programs' screenshots with the programs'
+// own code (docshot).
 std::string docsPicturesPath();
-std::string viewerShotPath();
 // The tools that draw the moments at which the desktop's frames and the browser platform's are
 // compared (tools/moments): on the desktop's OpenGL, and on the platform natively (empty but in
 // the sanitizer build, which builds the platform).

@@ -2,14 +2,13 @@
 // SPDX-License-Identifier: MIT
 
 // program_facts quelmire|brindlefen: prints, as shell assignments for the storm and the soak, what
-// they must know of a program, taken from the programs' own headers: its window title and size, its help
-// text, and how many entries its menus have.
+// they must know of a program, taken from the programs' own headers: its window title and size, its
+// help text, and how many entries its menus have.
 #include <cstdio>
 #include <string>
 
-#include "app/app.h"
-#include "input/input.h"
-#include "viewer/viewer.h"
+#include "app/facts.h"
+#include "viewer/facts.h"
 
 namespace {
 
@@ -45,19 +44,23 @@ std::string helpText(const Lines& lines) {
     return text;
 }
 
-constexpr int kResetEntries = sizeof kResetMenuEntries / sizeof kResetMenuEntries[0];
-constexpr int kRenderModeEntries = sizeof kRenderModeMenuEntries / sizeof kRenderModeMenuEntries[0];
-constexpr int kAbove = sizeof kMainMenuEntriesAbove / sizeof kMainMenuEntriesAbove[0];
-constexpr int kBelow = sizeof kMainMenuEntriesBelow / sizeof kMainMenuEntriesBelow[0];
+constexpr int kResetEntries =
+    sizeof quelmire::kResetMenuEntries / sizeof quelmire::kResetMenuEntries[0];
+constexpr int kRenderModeEntries =
+    sizeof quelmire::kRenderModeMenuEntries / sizeof quelmire::kRenderModeMenuEntries[0];
+constexpr int kAbove =
+    sizeof quelmire::kMainMenuEntriesAbove / sizeof quelmire::kMainMenuEntriesAbove[0];
+constexpr int kBelow =
+    sizeof quelmire::kMainMenuEntriesBelow / sizeof quelmire::kMainMenuEntriesBelow[0];
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const std::string kind = argc == 2 ? argv[1] : "";
     if (kind == "quelmire") {
-        std::printf("title=%s\n", quoted(kWindowTitle).c_str());
-        std::printf("width=%d height=%d\n", kWindowWidth, kWindowHeight);
-        std::printf("helpText=%s\n", quoted(helpText(kHelpLines)).c_str());
+        std::printf("title=%s\n", quoted(quelmire::kWindowTitle).c_str());
+        std::printf("width=%d height=%d\n", quelmire::kWindowWidth, quelmire::kWindowHeight);
+        std::printf("helpText=%s\n", quoted(helpText(quelmire::kHelpLines)).c_str());
         // Top level: the entries above, the two submenus, the entries below; Quit is the last.
         std::printf("menuEntries=%d\n", kAbove + 2 + kBelow);
         std::printf("submenuEntries=(");
@@ -72,10 +75,12 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (kind == "brindlefen") {
-        std::printf("title=%s\n", quoted(kViewerTitle).c_str());
-        std::printf("width=%d height=%d\n", kViewerWindowSize, kViewerWindowSize);
-        std::printf("helpText=%s\n", quoted(helpText(kViewerHelpLines)).c_str());
-        const int entries = sizeof kViewerMenuEntries / sizeof kViewerMenuEntries[0];
+        std::printf("title=%s\n", quoted(brindlefen::kViewerTitle).c_str());
+        std::printf("width=%d height=%d\n", brindlefen::kViewerWindowSize,
+                    brindlefen::kViewerWindowSize);
+        std::printf("helpText=%s\n", quoted(helpText(brindlefen::kViewerHelpLines)).c_str());
+        const int entries =
+            sizeof brindlefen::kViewerMenuEntries / sizeof brindlefen::kViewerMenuEntries[0];
         std::printf("menuEntries=%d\nsubmenuEntries=(", entries);
         for (int i = 0; i < entries; ++i) {
             std::printf("%s0", i == 0 ? "" : " ");

@@ -7,12 +7,16 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "shell/shell.h"
+
+using namespace quelmire;
+
 void setUpQuelmireGl() {
     ensureGlWindow(kWindowWidth, kWindowHeight);
     scene = SceneState{};
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    setFixedGlState();
+    shell::setFixedGlState();
     setFogParameters();
     setUpLight();
     glDisable(GL_FOG);

@@ -22,4 +22,4 @@ std::array<double, 3> projectScenePoint(double x, double y, double z);
 std::array<float, 4> materialOf(GLenum face, GLenum what);
 
 // Runs createTextures with `dir` as the working directory, as the program does.
-SceneImages createTexturesIn(const std::string& dir);
+quelmire::SceneImages createTexturesIn(const std::string& dir);

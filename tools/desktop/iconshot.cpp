@@ -16,7 +16,7 @@
 
 #include <GL/freeglut.h>
 
-#include "app/app.h"
+#include "app/facts.h"
 #include "assets/assets.h"
 #include "tools/pictures/picture_window.h"
 #include "tools/pictures/png_write.h"
@@ -53,9 +53,9 @@ void turnDuck() {
 
 void drawQuelmireDuck() {
     glDisable(GL_TEXTURE_2D);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, duckAmbient);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, duckDiffuse);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, duckSpecular);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT, quelmire::duckAmbient);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_DIFFUSE, quelmire::duckDiffuse);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, quelmire::duckSpecular);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 30.0f);
     drawDuck(GL_TRIANGLES);
 }

@@ -3,8 +3,9 @@
 
 // mangen PROGRAM TEMPLATE OUTPUT VERSION TEXTUREDIR: writes the manual page of quelmire or
 // brindlefen from its roff template. The keys and the menu come from the same constants that the
-// program's help text and menus are made of, so the page cannot drift from the program. In the
-// template, a line @KEYS@ becomes the keys, a line @MENU@ the menu tree, and @VERSION@ and
+// program's help text and menus are made of (app/facts.h, viewer/facts.h), so the page cannot drift
+// from the program. In the template, a line @KEYS@ becomes the keys, a line @MENU@ the menu tree,
+// and @VERSION@ and
 // @TEXTURE_DIR@ are replaced wherever they stand. A help line that names keys in a way this
 // tool cannot read fails the run, as does a template without the two lines.
 #include <cctype>
@@ -14,9 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "app/app.h"
-#include "input/input.h"
-#include "viewer/viewer.h"
+#include "app/facts.h"
+#include "viewer/facts.h"
 
 namespace {
 
@@ -46,6 +46,7 @@ std::vector<std::string> linesOf(const char* const (&lines)[N]) {
 
 // Quelmire's top-level menu holds its two submenus between the entries above and below.
 Page quelmirePage() {
+    using namespace quelmire;
     Page page{linesOf(kHelpLines), itemsOf(kMainMenuEntriesAbove)};
     page.menu.push_back({kResetSubmenuLabel, itemsOf(kResetMenuEntries)});
     page.menu.push_back({kRenderModeSubmenuLabel, itemsOf(kRenderModeMenuEntries)});
@@ -56,7 +57,7 @@ Page quelmirePage() {
 }
 
 Page brindlefenPage() {
-    return {linesOf(kViewerHelpLines), itemsOf(kViewerMenuEntries)};
+    return {linesOf(brindlefen::kViewerHelpLines), itemsOf(brindlefen::kViewerMenuEntries)};
 }
 
 // Text for a roff line: backslashes and hyphens kept literal, a leading control character

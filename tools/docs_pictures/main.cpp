@@ -1,11 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// docshot day|modes|quelmire OUTFILE TEXTUREDIR: draws one of the README's pictures with
-// Quelmire's own frame, from its start-up state, and writes it as a PNG. "day" is six moments of
-// one sun cycle, "modes" the render modes and fog at noon, "quelmire" the program's window at
-// dawn, its software-centre screenshot. TEXTUREDIR holds the built RAW textures. Needs an X
-// display (the build runs it on a private virtual one).
+// docshot day|modes|quelmire|brindlefen OUTFILE TEXTUREDIR: draws one of the README's pictures
+// or software-centre screenshots with the programs' own code, from their start-up state, and
+// writes it as a PNG. "day" is six moments of one sun cycle, "modes" the render modes and fog at
+// noon, both drawn by Quelmire's frame; "quelmire" is Quelmire's window at dawn and "brindlefen"
+// Brindlefen's window (brindlefen_screenshot.h), their screenshots. TEXTUREDIR holds the built
+// RAW textures. Needs an X display (the build runs it on a private virtual one).
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -14,6 +15,7 @@
 
 #include "app/app.h"
 #include "input/input.h"
+#include "tools/docs_pictures/brindlefen_screenshot.h"
 #include "tools/docs_pictures/quelmire_frames.h"
 #include "tools/docs_pictures/strip.h"
 #include "tools/pictures/picture_window.h"
@@ -50,6 +52,8 @@ constexpr int kZoomSteps = 8;   // one unit each, in one mouse event with shift 
 constexpr int kPixelsPerZoomStep = 50;
 
 void frameTheDucks() {
+    using quelmire::motion;
+    using quelmire::pressButton;
     pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0, 0);
     motion(kTurnPixels, 0);
     pressButton(GLUT_LEFT_BUTTON, GLUT_UP, kTurnPixels, 0, 0);
@@ -80,7 +84,7 @@ std::vector<Panel> modePanels(int shrinkFactor) {
     std::vector<Panel> panels;
     for (const Mode& mode : kModes) {
         for (const char* key = mode.keys; *key != '\0'; ++key) {
-            applyKey(static_cast<unsigned char>(*key));
+            quelmire::applyKey(static_cast<unsigned char>(*key));
         }
         panels.push_back(panel(mode.caption, shrinkFactor));
     }
@@ -92,31 +96,42 @@ std::vector<Panel> modePanels(int shrinkFactor) {
 constexpr int kDayShrink = 3;
 constexpr int kModesShrink = 1;
 
+// Quelmire's pictures start from its start-up state in a square picture window of their size.
 // The strips look at the ducks; the screenshot is the window as the program opens it.
-RgbImage dayStrip() {
+quelmire::SceneImages startIn(int& argc, char** argv, int size) {
+    openPictureWindow(argc, argv, size, "docshot");
+    return startQuelmire(size);
+}
+
+RgbImage dayStrip(int& argc, char** argv) {
+    const quelmire::SceneImages images = startIn(argc, argv, kPanelSize * kDayShrink);
     frameTheDucks();
     return layOutStrip(dayPanels(kDayShrink), kPanelSize);
 }
 
-RgbImage modesStrip() {
+RgbImage modesStrip(int& argc, char** argv) {
+    const quelmire::SceneImages images = startIn(argc, argv, kPanelSize * kModesShrink);
     frameTheDucks();
     return layOutStrip(modePanels(kModesShrink), kPanelSize);
 }
 
-RgbImage dawnWindow() {
+static_assert(quelmire::kWindowWidth == quelmire::kWindowHeight, "the picture window is square");
+
+RgbImage dawnWindow(int& argc, char** argv) {
+    const quelmire::SceneImages images = startIn(argc, argv, quelmire::kWindowWidth);
     tickSun(kDawnTick);
-    return {kWindowWidth, kWindowHeight, drawFrame(kWindowWidth)};
+    return {quelmire::kWindowWidth, quelmire::kWindowHeight, drawFrame(quelmire::kWindowWidth)};
 }
 
+// Each picture opens its program's window, with the command line for glutInit, and draws.
 struct Picture {
     const char* name;
-    int windowSize;  // square, pixels
-    RgbImage (*draw)();
+    RgbImage (*draw)(int& argc, char** argv);
 };
-constexpr Picture kPictures[] = {{"day", kPanelSize* kDayShrink, dayStrip},
-                                 {"modes", kPanelSize* kModesShrink, modesStrip},
-                                 {"quelmire", kWindowWidth, dawnWindow}};
-static_assert(kWindowWidth == kWindowHeight, "the picture window is square");
+constexpr Picture kPictures[] = {{"day", dayStrip},
+                                 {"modes", modesStrip},
+                                 {"quelmire", dawnWindow},
+                                 {"brindlefen", drawBrindlefenScreenshot}};
 
 }  // namespace
 
@@ -128,7 +143,7 @@ int main(int argc, char** argv) {
         }
     }
     if (picture == nullptr) {
-        std::fprintf(stderr, "usage: docshot day|modes|quelmire OUTFILE TEXTUREDIR\n");
+        std::fprintf(stderr, "usage: docshot day|modes|quelmire|brindlefen OUTFILE TEXTUREDIR\n");
         return 2;
     }
     std::error_code error;
@@ -139,9 +154,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "docshot: cannot enter %s\n", argv[3]);
         return 1;
     }
-    openPictureWindow(argc, argv, picture->windowSize, "docshot");
-    const SceneImages images = startQuelmire(picture->windowSize);
-    const RgbImage image = picture->draw();
+    const RgbImage image = picture->draw(argc, argv);
     if (!writePng(out.string(), image.width, image.height, image.rgb.data())) {
         std::fprintf(stderr, "docshot: cannot write %s\n", out.c_str());
         return 1;

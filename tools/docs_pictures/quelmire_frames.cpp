@@ -7,11 +7,14 @@
 
 #include "anim/anim.h"
 #include "render/render.h"
+#include "shell/shell.h"
 #include "tools/docs_pictures/read_back.h"
+
+using namespace quelmire;
 
 SceneImages startQuelmire(int size) {
     SceneImages images = createTextures();
-    setFixedGlState();
+    shell::setFixedGlState();
     setFogParameters();
     setUpLight();
     reshape(size, size);

@@ -12,7 +12,7 @@
 // What main leaves before its main loop (textures from the working directory, fixed GL state,
 // fog parameters, the light), then reshape to a size x size window. The ducks keep their
 // start-up places: their walks draw on rand() and are not ticked.
-SceneImages startQuelmire(int size);
+quelmire::SceneImages startQuelmire(int size);
 
 // A frame, as the program draws between ticks, so that the light goes through the camera of the
 // moment; then that many ticks of the sun's own timer callback. The GLUT timers they arm never

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// The frame just drawn, read back for a picture; shared by docshot and viewershot, which cannot
-// share a program (Quelmire and Brindlefen both define display, mouse, motion, mainMenu, ...).
+// The frame just drawn, read back for a picture: docshot's and the moments' (tools/moments/), of
+// either program.
 #pragma once
 
 #include <vector>

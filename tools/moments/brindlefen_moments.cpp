@@ -7,6 +7,8 @@
 #include "tools/moments/moments.h"
 #include "viewer/viewer.h"
 
+using namespace brindlefen;
+
 namespace {
 
 constexpr int kPressAt = kViewerWindowSize / 2;

@@ -16,11 +16,12 @@ int main(int argc, char** argv) {
     if (!files.open(argc, argv, "brindlefen_momentshot")) {
         return 2;
     }
-    const auto grass = startViewer(argc, argv);
+    const auto grass = brindlefen::startViewer(argc, argv);
     // A few turns of the event loop map the window; what they draw is drawn again.
     for (int i = 0; i < 5; ++i) {
         glutMainLoopEvent();
     }
-    drawBrindlefenMoments(files.writer(kViewerWindowSize, kViewerWindowSize));
+    drawBrindlefenMoments(
+        files.writer(brindlefen::kViewerWindowSize, brindlefen::kViewerWindowSize));
     return files.finish();
 }

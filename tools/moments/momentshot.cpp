@@ -12,6 +12,7 @@
 #include "tools/pictures/picture_window.h"
 
 int main(int argc, char** argv) {
+    using namespace quelmire;
     MomentFiles files;
     if (!files.open(argc, argv, "momentshot")) {
         return 2;

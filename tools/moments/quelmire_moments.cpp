@@ -8,6 +8,8 @@
 #include "tools/docs_pictures/quelmire_frames.h"
 #include "tools/moments/moments.h"
 
+using namespace quelmire;
+
 namespace {
 
 constexpr int kDawnTick = 160;

@@ -9,6 +9,7 @@
 #include "tests/browser/probe/state_json.h"
 #include "viewer/viewer.h"
 
+using brindlefen::viewer;
 using probe::flag;
 
 extern "C" {

@@ -10,6 +10,7 @@
 #include "app/app.h"
 
 using probe::flag;
+using quelmire::scene;
 
 extern "C" {
 

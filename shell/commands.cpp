@@ -1,0 +1,44 @@
+// SPDX-FileCopyrightText: 2026 The Quelmire developers
+// SPDX-License-Identifier: MIT
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <GL/glut.h>
+
+#include "shell/shell.h"
+
+namespace shell {
+
+void turnByDrag(int x, int y, float& rotationX, float& rotationY, float& lastMouseX,
+                float& lastMouseY) {
+    rotationY += static_cast<float>(x) - lastMouseX;
+    rotationX += static_cast<float>(y) - lastMouseY;
+    lastMouseX = static_cast<float>(x);
+    lastMouseY = static_cast<float>(y);
+}
+
+bool isQuitKey(unsigned char key) {
+    return key == 'q' || key == 'Q' || key == 'x' || key == 'X';
+}
+
+void quitWindow(int windowId) {
+    glutDestroyWindow(windowId);
+    std::exit(0);
+}
+
+void addMenuEntries(const MenuEntry* entries, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        glutAddMenuEntry(entries[i].label, entries[i].value);
+    }
+}
+
+void printLines(const char* const* lines, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        std::fputs(lines[i], stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
+}
+
+}  // namespace shell
