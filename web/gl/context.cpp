@@ -30,22 +30,12 @@ Vec4 operator*(const Matrix& a, const Vec4& v) {
     return result;
 }
 
-LightingState::LightingState() {
-    // Light 0 alone shines white by default; the others are black.
-    lights[0].diffuse = {1, 1, 1, 1};
-    lights[0].specular = {1, 1, 1, 1};
+bool operator==(const FogState& a, const FogState& b) {
+    return a.enabled == b.enabled && a.density == b.density && a.colour == b.colour;
 }
 
 MatrixStack& Context::currentStack() {
-    switch (matrixMode) {
-        case MatrixMode::kProjection:
-            return projection;
-        case MatrixMode::kTexture:
-            return texture;
-        case MatrixMode::kModelview:
-        default:
-            return modelview;
-    }
+    return matrixMode == MatrixMode::kProjection ? projection : modelview;
 }
 
 Context& context() {

@@ -28,61 +28,49 @@ struct MatrixStack {
     const Matrix& top() const { return entries.back(); }
 };
 
-// Each stack holds at least this many matrices, as Mesa's do.
+// The stacks hold this many entries, as Mesa's do; one push more overflows.
 inline constexpr std::size_t kMatrixStackDepth = 32;
 inline constexpr std::size_t kAttributeStackDepth = 16;
-inline constexpr int kLightCount = 8;
 
-enum class MatrixMode { kModelview, kProjection, kTexture };
+enum class MatrixMode { kModelview, kProjection };
 
+// GL_LIGHT0, the one light the programs turn on, with its initial white diffuse and specular.
 struct Light {
     Vec4 ambient{0, 0, 0, 1};
-    Vec4 diffuse{0, 0, 0, 1};  // light 0's are white: see LightingState
-    Vec4 specular{0, 0, 0, 1};
+    Vec4 diffuse{1, 1, 1, 1};
+    Vec4 specular{1, 1, 1, 1};
     Vec4 position{0, 0, 1, 0};  // in eye coordinates, as the modelview matrix made it
-    std::array<float, 3> spotDirection{0, 0, -1};
-    float spotExponent = 0;
-    float spotCutoff = 180;
-    float constantAttenuation = 1;
-    float linearAttenuation = 0;
-    float quadraticAttenuation = 0;
     bool enabled = false;
 };
 
+// The programs set both faces at once, and only the front one is lit.
 struct Material {
     Vec4 ambient{0.2f, 0.2f, 0.2f, 1};
     Vec4 diffuse{0.8f, 0.8f, 0.8f, 1};
     Vec4 specular{0, 0, 0, 1};
-    Vec4 emission{0, 0, 0, 1};
     float shininess = 0;
 };
 
-// Everything that glPushAttrib(GL_LIGHTING_BIT) saves.
+// Everything that glPushAttrib(GL_LIGHTING_BIT) saves that this OpenGL keeps.
 struct LightingState {
-    LightingState();
     bool lighting = false;
-    std::array<Light, kLightCount> lights;
-    Material front;
-    Material back;
-    Vec4 modelAmbient{0.2f, 0.2f, 0.2f, 1};
-    bool smoothShading = true;
+    Light light;
+    Material material;
 };
 
-enum class FogMode { kLinear, kExp, kExp2 };
-
+// Exponential fog (GL_EXP), the only mode the programs choose; its range (GL_FOG_START and
+// GL_FOG_END) shapes linear fog alone, so it is not kept.
 struct FogState {
     bool enabled = false;
-    FogMode mode = FogMode::kExp;
     float density = 1;
-    float start = 0;
-    float end = 1;
     Vec4 colour{0, 0, 0, 0};
 };
+bool operator==(const FogState& a, const FogState& b);
 
+// A float array, the only kind the programs hand over.
 struct ClientArray {
     bool enabled = false;
     int size = 4;
-    std::uint32_t type = 0x1406;  // GL_FLOAT
     int stride = 0;
     const void* pointer = nullptr;
 };
@@ -92,32 +80,25 @@ struct ClientState {
     ClientArray vertex;
     ClientArray normal{false, 3};
     ClientArray texCoord;
-    int unpackAlignment = 4;
     int packAlignment = 4;
 };
 
-enum class TextureFilter { kNearest, kLinear, kMipmapped };
-
+// Textures have level 0 alone, and their minifying filter is GL_NEAREST_MIPMAP_LINEAR until it
+// is set to GL_LINEAR; they magnify linearly and repeat, OpenGL's initial choices.
 struct Texture {
     int width = 0;
     int height = 0;
     bool hasImage = false;
-    TextureFilter minFilter = TextureFilter::kMipmapped;  // GL_NEAREST_MIPMAP_LINEAR
-    TextureFilter magFilter = TextureFilter::kLinear;
-    bool repeatS = true;
-    bool repeatT = true;
+    bool minifiesLinearly = false;
     // Usable for drawing: level 0 is there and the filters need no other level.
-    bool complete() const {
-        return hasImage && width > 0 && height > 0 && minFilter != TextureFilter::kMipmapped;
-    }
+    bool complete() const { return hasImage && width > 0 && height > 0 && minifiesLinearly; }
 };
 
 // One vertex as immediate mode or an array hands it over, in object coordinates.
 struct VertexInput {
     Vec4 position{0, 0, 0, 1};
     std::array<float, 3> normal{0, 0, 1};
-    Vec4 texCoord{0, 0, 0, 1};
-    Vec4 colour{1, 1, 1, 1};
+    std::array<float, 2> texCoord{0, 0};
 };
 
 struct Viewport {
@@ -137,7 +118,6 @@ struct Context {
     MatrixMode matrixMode = MatrixMode::kModelview;
     MatrixStack modelview;
     MatrixStack projection;
-    MatrixStack texture;
 
     LightingState lighting;
     FogState fog;
@@ -145,7 +125,6 @@ struct Context {
     bool depthTest = false;
     bool texture2D = false;
     bool normalize = false;
-    bool cullFace = false;  // recorded; drawing never culls, as the programs never enable it
 
     ClientState client;
     // Immediate mode: the current attributes and the vertices since glBegin.
@@ -182,7 +161,7 @@ struct Context {
 // The one context of the page.
 Context& context();
 
-// Records an error unless one is waiting to be read already, as OpenGL keeps the first.
+// Records an error unless one is waiting to be read already: the first is kept, as Mesa keeps it.
 void recordError(std::uint32_t error);
 
 // True, with GL_INVALID_OPERATION recorded, if a call that is not allowed between glBegin and

@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// Fog's mode, density, range and colour; the renderer applies it per fragment.
+// Exponential fog's density and colour; the renderer applies it per fragment. The other modes,
+// linear and GL_EXP2, are refused as unknown.
 #include <algorithm>
 
 #include <GL/gl.h>
@@ -19,18 +20,8 @@ void glFogfv(GLenum pname, const GLfloat* params) {
     layer::FogState& fog = context().fog;
     switch (pname) {
         case GL_FOG_MODE:
-            switch (static_cast<GLenum>(params[0])) {
-                case GL_LINEAR:
-                    fog.mode = layer::FogMode::kLinear;
-                    break;
-                case GL_EXP:
-                    fog.mode = layer::FogMode::kExp;
-                    break;
-                case GL_EXP2:
-                    fog.mode = layer::FogMode::kExp2;
-                    break;
-                default:
-                    layer::recordError(GL_INVALID_ENUM);
+            if (static_cast<GLenum>(params[0]) != GL_EXP) {
+                layer::recordError(GL_INVALID_ENUM);
             }
             break;
         case GL_FOG_DENSITY:
@@ -41,11 +32,8 @@ void glFogfv(GLenum pname, const GLfloat* params) {
             fog.density = params[0];
             break;
         case GL_FOG_START:
-            fog.start = params[0];
-            break;
         case GL_FOG_END:
-            fog.end = params[0];
-            break;
+            break;  // any value is allowed, and shapes only linear fog
         case GL_FOG_COLOR:
             for (int i = 0; i < 4; ++i) {
                 fog.colour[i] = std::min(1.0f, std::max(0.0f, params[i]));

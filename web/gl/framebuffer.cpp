@@ -37,7 +37,8 @@ void glClear(GLbitfield mask) {
     if (layer::rejectedInsideBeginEnd()) {
         return;
     }
-    if ((mask & ~(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT)) != 0) {
+    // There is no stencil buffer: its bit is refused as an unknown one.
+    if ((mask & ~(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT)) != 0) {
         layer::recordError(GL_INVALID_VALUE);
         return;
     }
@@ -75,7 +76,8 @@ void glPixelStorei(GLenum pname, GLint param) {
     if (layer::rejectedInsideBeginEnd()) {
         return;
     }
-    if (pname != GL_PACK_ALIGNMENT && pname != GL_UNPACK_ALIGNMENT) {
+    // The unpack alignment stays at OpenGL's initial 4 (textures.cpp).
+    if (pname != GL_PACK_ALIGNMENT) {
         layer::recordError(GL_INVALID_ENUM);
         return;
     }
@@ -83,19 +85,15 @@ void glPixelStorei(GLenum pname, GLint param) {
         layer::recordError(GL_INVALID_VALUE);
         return;
     }
-    if (pname == GL_PACK_ALIGNMENT) {
-        context().client.packAlignment = param;
-    } else {
-        context().client.unpackAlignment = param;
-    }
+    context().client.packAlignment = param;
 }
 
-// There is one colour buffer to read, the one being drawn.
+// There is one colour buffer to read, the back one being drawn.
 void glReadBuffer(GLenum mode) {
     if (layer::rejectedInsideBeginEnd()) {
         return;
     }
-    if (mode != GL_FRONT && mode != GL_BACK) {
+    if (mode != GL_BACK) {
         layer::recordError(GL_INVALID_ENUM);
     }
 }
@@ -105,7 +103,7 @@ void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format
     if (layer::rejectedInsideBeginEnd()) {
         return;
     }
-    if ((format != GL_RGB && format != GL_RGBA) || type != GL_UNSIGNED_BYTE) {
+    if (format != GL_RGB || type != GL_UNSIGNED_BYTE) {
         layer::recordError(GL_INVALID_ENUM);
         return;
     }
@@ -114,7 +112,7 @@ void glReadPixels(GLint x, GLint y, GLsizei width, GLsizei height, GLenum format
         return;
     }
     const std::vector<unsigned char> rgba = layer::readSurface(x, y, width, height);
-    const int components = format == GL_RGB ? 3 : 4;
+    constexpr int components = 3;
     const int alignment = context().client.packAlignment;
     const std::size_t rowBytes = static_cast<std::size_t>(width) * components;
     const std::size_t rowStride = (rowBytes + alignment - 1) / alignment * alignment;

@@ -68,7 +68,7 @@ void glNormal3f(GLfloat nx, GLfloat ny, GLfloat nz) {
 }
 
 void glTexCoord2f(GLfloat s, GLfloat t) {
-    context().current.texCoord = {s, t, 0.0f, 1.0f};
+    context().current.texCoord = {s, t};
 }
 
 }  // extern "C"

@@ -9,8 +9,9 @@ namespace layer {
 
 // A WebGL 2 (or OpenGL ES 3) context is current and its default framebuffer is width x height:
 // the renderer makes its program and buffers, and the viewport covers the surface, as OpenGL's
-// does when a window's context is first made current. Recorded state (textures made before, for
-// example) reaches the new context from here on.
+// does when a window's context is first made current. State recorded before (matrices, lights,
+// fog, texture names and filters) holds from here on; a texture image given before has nothing on
+// the new context to sample.
 void attachSurface(int width, int height);
 
 // The surface has `scale` device pixels for each window pixel (a high-density screen): the

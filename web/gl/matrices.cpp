@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// The modelview, projection and texture matrix stacks.
+// The modelview and projection matrix stacks.
 #include <cmath>
 
 #include <GL/gl.h>
@@ -34,9 +34,6 @@ void glMatrixMode(GLenum mode) {
             break;
         case GL_PROJECTION:
             context().matrixMode = layer::MatrixMode::kProjection;
-            break;
-        case GL_TEXTURE:
-            context().matrixMode = layer::MatrixMode::kTexture;
             break;
         default:
             layer::recordError(GL_INVALID_ENUM);

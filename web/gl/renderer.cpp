@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <map>
+#include <string>
 
 #include "web/gl/layer.h"
 #include "web/gl/shaders.h"
@@ -27,8 +28,8 @@ struct Surface {
     GLuint indexBuffer = 0;
     GLint texturedUniform = -1;
     GLint textureUniform = -1;
-    GLint fogModeUniform = -1;
-    GLint fogParametersUniform = -1;
+    GLint fogUniform = -1;
+    GLint fogDensityUniform = -1;
     GLint fogColourUniform = -1;
     GLint pointSizeUniform = -1;
     // Device pixels per window pixel.
@@ -52,8 +53,9 @@ struct Batch {
 
 Batch batch;
 
-GLuint compileShader(GLenum type, const char* source) {
+GLuint compileShader(GLenum type, const std::string& text) {
     const GLuint shader = emscripten_glCreateShader(type);
+    const char* source = text.c_str();
     emscripten_glShaderSource(shader, 1, &source, nullptr);
     emscripten_glCompileShader(shader);
     GLint compiled = 0;
@@ -67,8 +69,8 @@ GLuint compileShader(GLenum type, const char* source) {
 }
 
 bool buildProgram() {
-    const GLuint vertexShader = compileShader(GL_VERTEX_SHADER, kVertexShaderSource);
-    const GLuint fragmentShader = compileShader(GL_FRAGMENT_SHADER, kFragmentShaderSource);
+    const GLuint vertexShader = compileShader(GL_VERTEX_SHADER, vertexShaderSource());
+    const GLuint fragmentShader = compileShader(GL_FRAGMENT_SHADER, fragmentShaderSource());
     surface.program = emscripten_glCreateProgram();
     emscripten_glAttachShader(surface.program, vertexShader);
     emscripten_glAttachShader(surface.program, fragmentShader);
@@ -84,13 +86,16 @@ bool buildProgram() {
         return false;
     }
     emscripten_glUseProgram(surface.program);
-    surface.texturedUniform = emscripten_glGetUniformLocation(surface.program, "uTextured");
-    surface.textureUniform = emscripten_glGetUniformLocation(surface.program, "uTexture");
-    surface.fogModeUniform = emscripten_glGetUniformLocation(surface.program, "uFogMode");
-    surface.fogParametersUniform =
-        emscripten_glGetUniformLocation(surface.program, "uFogParameters");
-    surface.fogColourUniform = emscripten_glGetUniformLocation(surface.program, "uFogColour");
-    surface.pointSizeUniform = emscripten_glGetUniformLocation(surface.program, "uPointSize");
+    surface.texturedUniform =
+        emscripten_glGetUniformLocation(surface.program, kTexturedUniform.name);
+    surface.textureUniform = emscripten_glGetUniformLocation(surface.program, kTextureUniform.name);
+    surface.fogUniform = emscripten_glGetUniformLocation(surface.program, kFogUniform.name);
+    surface.fogDensityUniform =
+        emscripten_glGetUniformLocation(surface.program, kFogDensityUniform.name);
+    surface.fogColourUniform =
+        emscripten_glGetUniformLocation(surface.program, kFogColourUniform.name);
+    surface.pointSizeUniform =
+        emscripten_glGetUniformLocation(surface.program, kPointSizeUniform.name);
     emscripten_glUniform1i(surface.textureUniform, 0);
     emscripten_glUniform1f(surface.pointSizeUniform, surface.scale);
     return true;
@@ -138,21 +143,6 @@ void bindSurfaceTexture(GLuint texture) {
     }
 }
 
-int shaderFogMode(const FogState& fog) {
-    if (!fog.enabled) {
-        return kNoFog;
-    }
-    switch (fog.mode) {
-        case FogMode::kLinear:
-            return kLinearFog;
-        case FogMode::kExp2:
-            return kExp2Fog;
-        case FogMode::kExp:
-        default:
-            return kExpFog;
-    }
-}
-
 void apply(const DrawState& state) {
     const bool known = surface.stateKnown;
     const DrawState& was = surface.applied;
@@ -176,12 +166,9 @@ void apply(const DrawState& state) {
     if (textured) {
         bindSurfaceTexture(texture->second);
     }
-    if (!known || !(state.fog.enabled == was.fog.enabled && state.fog.mode == was.fog.mode &&
-                    state.fog.density == was.fog.density && state.fog.start == was.fog.start &&
-                    state.fog.end == was.fog.end && state.fog.colour == was.fog.colour)) {
-        emscripten_glUniform1i(surface.fogModeUniform, shaderFogMode(state.fog));
-        const float parameters[4] = {state.fog.density, state.fog.start, state.fog.end, 0.0f};
-        emscripten_glUniform4fv(surface.fogParametersUniform, 1, parameters);
+    if (!known || !(state.fog == was.fog)) {
+        emscripten_glUniform1i(surface.fogUniform, state.fog.enabled ? 1 : 0);
+        emscripten_glUniform1f(surface.fogDensityUniform, state.fog.density);
         emscripten_glUniform4fv(surface.fogColourUniform, 1, state.fog.colour.data());
     }
     surface.applied = state;
@@ -222,14 +209,14 @@ int toDevice(int windowPixels) {
     return static_cast<int>(std::lround(windowPixels * surface.scale));
 }
 
-GLint webGlFilter(TextureFilter filter) {
-    return filter == TextureFilter::kNearest ? GL_NEAREST : GL_LINEAR;
-}
-
-GLuint& surfaceTexture(std::uint32_t name) {
+// WebGL's texture for one of the layer's, made on first use; it magnifies linearly and repeats
+// from the start, as OpenGL's do.
+GLuint surfaceTexture(std::uint32_t name) {
     GLuint& texture = surface.textures[name];
     if (texture == 0) {
         emscripten_glGenTextures(1, &texture);
+        bindSurfaceTexture(texture);
+        emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     }
     return texture;
 }
@@ -240,9 +227,7 @@ bool operator==(const DrawState& a, const DrawState& b) {
     return a.primitives == b.primitives && a.textured == b.textured && a.texture == b.texture &&
            a.blend.enabled == b.blend.enabled && a.blend.source == b.blend.source &&
            a.blend.destination == b.blend.destination && a.depthTest == b.depthTest &&
-           a.fog.enabled == b.fog.enabled && a.fog.mode == b.fog.mode &&
-           a.fog.density == b.fog.density && a.fog.start == b.fog.start && a.fog.end == b.fog.end &&
-           a.fog.colour == b.fog.colour;
+           a.fog == b.fog;
 }
 
 // What does not change the picture is left at its initial value, so that it splits no batch.
@@ -273,10 +258,6 @@ void submit(const DrawState& state, const std::vector<GpuVertex>& vertices,
     for (const std::uint32_t index : indices) {
         batch.indices.push_back(base + index);
     }
-}
-
-bool hasSurface() {
-    return surface.attached;
 }
 
 void clearSurface(bool colour, bool depth, const Vec4& clearColour) {
@@ -310,28 +291,10 @@ void uploadTexture(std::uint32_t name, const Texture& texture,
         return;
     }
     drawBatch();
-    const GLuint webGlTexture = surfaceTexture(name);
-    bindSurfaceTexture(webGlTexture);
+    bindSurfaceTexture(surfaceTexture(name));
     emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     emscripten_glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texture.width, texture.height, 0, GL_RGBA,
                             GL_UNSIGNED_BYTE, rgba.data());
-    applyTextureParameters(name, texture);
-}
-
-void applyTextureParameters(std::uint32_t name, const Texture& texture) {
-    if (!surface.attached) {
-        return;
-    }
-    drawBatch();
-    bindSurfaceTexture(surfaceTexture(name));
-    emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
-                               webGlFilter(texture.minFilter));
-    emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
-                               webGlFilter(texture.magFilter));
-    emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S,
-                               texture.repeatS ? GL_REPEAT : GL_CLAMP_TO_EDGE);
-    emscripten_glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T,
-                               texture.repeatT ? GL_REPEAT : GL_CLAMP_TO_EDGE);
 }
 
 std::vector<unsigned char> readSurface(int x, int y, int width, int height) {

@@ -32,13 +32,12 @@ DrawState drawStateFor(const Context& gl, PrimitiveClass primitives);
 void submit(const DrawState& state, const std::vector<GpuVertex>& vertices,
             const std::vector<std::uint32_t>& indices);
 
-bool hasSurface();
 void clearSurface(bool colour, bool depth, const Vec4& clearColour);
 void setSurfaceViewport(const Viewport& viewport);
-// A texture's level 0 as tightly packed RGBA bytes, and its filters and wrap modes.
+// A texture's level 0 as tightly packed RGBA bytes. WebGL's texture minifies linearly from the
+// start: the layer draws with a texture only once its own filter says so (Texture::complete).
 void uploadTexture(std::uint32_t name, const Texture& texture,
                    const std::vector<unsigned char>& rgba);
-void applyTextureParameters(std::uint32_t name, const Texture& texture);
 // The surface's pixels as RGBA bytes, rows bottom-up, once everything recorded is drawn.
 std::vector<unsigned char> readSurface(int x, int y, int width, int height);
 void flushSurface();

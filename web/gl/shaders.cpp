@@ -5,12 +5,23 @@
 
 namespace layer {
 
-const char* const kVertexShaderSource = R"(#version 300 es
-layout(location = 0) in vec4 aClip;
-layout(location = 1) in vec4 aColour;
-layout(location = 2) in vec2 aTexCoord;
-layout(location = 3) in float aFogDistance;
-uniform float uPointSize;
+namespace {
+
+std::string attribute(ShaderAttribute location, const char* declaration) {
+    return "layout(location = " + std::to_string(location) + ") in " + declaration + ";\n";
+}
+
+std::string uniform(const ShaderUniform& u) {
+    return std::string("uniform ") + u.type + " " + u.name + ";\n";
+}
+
+}  // namespace
+
+std::string vertexShaderSource() {
+    return "#version 300 es\n" + attribute(kClipAttribute, "vec4 aClip") +
+           attribute(kColourAttribute, "vec4 aColour") +
+           attribute(kTexCoordAttribute, "vec2 aTexCoord") +
+           attribute(kFogAttribute, "float aFogDistance") + uniform(kPointSizeUniform) + R"(
 out vec4 vColour;
 out vec2 vTexCoord;
 out float vFogDistance;
@@ -22,16 +33,14 @@ void main() {
     vFogDistance = aFogDistance;
 }
 )";
+}
 
-// Fog blends the colour towards the fog colour by the factor f of the eye distance, worked out
-// for each fragment; alpha stays.
-const char* const kFragmentShaderSource = R"(#version 300 es
-precision highp float;
-uniform bool uTextured;
-uniform sampler2D uTexture;
-uniform int uFogMode;
-uniform vec4 uFogParameters;  // density, start, end
-uniform vec4 uFogColour;
+// Fog blends the colour towards the fog colour by the factor f = exp(-density * distance),
+// worked out for each fragment; alpha stays.
+std::string fragmentShaderSource() {
+    return "#version 300 es\nprecision highp float;\n" + uniform(kTexturedUniform) +
+           uniform(kTextureUniform) + uniform(kFogUniform) + uniform(kFogDensityUniform) +
+           uniform(kFogColourUniform) + R"(
 in vec4 vColour;
 in vec2 vTexCoord;
 in float vFogDistance;
@@ -41,22 +50,13 @@ void main() {
     if (uTextured) {
         colour *= texture(uTexture, vTexCoord);
     }
-    if (uFogMode != 0) {
-        float c = vFogDistance;
-        float f;
-        if (uFogMode == 1) {
-            f = (uFogParameters.z - c) / (uFogParameters.z - uFogParameters.y);
-        } else if (uFogMode == 2) {
-            f = exp(-uFogParameters.x * c);
-        } else {
-            float d = uFogParameters.x * c;
-            f = exp(-d * d);
-        }
-        f = clamp(f, 0.0, 1.0);
+    if (uFog) {
+        float f = clamp(exp(-uFogDensity * vFogDistance), 0.0, 1.0);
         colour.rgb = mix(uFogColour.rgb, colour.rgb, f);
     }
     fragColour = colour;
 }
 )";
+}
 
 }  // namespace layer

@@ -2,12 +2,16 @@
 // SPDX-License-Identifier: MIT
 
 // The renderer's one program, in GLSL ES 3.00: vertices arrive finished, so the vertex shader
-// only hands them on; the fragment shader modulates by the texture and applies fog.
+// only hands them on; the fragment shader modulates by the texture and applies fog. What the
+// shaders and the renderer share, the attribute locations and the uniforms, is written here once
+// and put into the shaders' sources from here.
 #pragma once
+
+#include <string>
 
 namespace layer {
 
-// Attribute locations, bound before linking.
+// Attribute locations, as the vertex shader's layout qualifiers give them.
 enum ShaderAttribute : unsigned {
     kClipAttribute,
     kColourAttribute,
@@ -15,12 +19,21 @@ enum ShaderAttribute : unsigned {
     kFogAttribute
 };
 
-extern const char* const kVertexShaderSource;
-extern const char* const kFragmentShaderSource;
+// A uniform as the shaders declare it. Every one is used, so that each has a location.
+struct ShaderUniform {
+    const char* type;
+    const char* name;
+};
+// The surface's scale: a point covers one window pixel.
+inline constexpr ShaderUniform kPointSizeUniform{"float", "uPointSize"};
+inline constexpr ShaderUniform kTexturedUniform{"bool", "uTextured"};
+inline constexpr ShaderUniform kTextureUniform{"sampler2D", "uTexture"};
+// Exponential fog: on or off, its density and its colour.
+inline constexpr ShaderUniform kFogUniform{"bool", "uFog"};
+inline constexpr ShaderUniform kFogDensityUniform{"float", "uFogDensity"};
+inline constexpr ShaderUniform kFogColourUniform{"vec4", "uFogColour"};
 
-// The vertex shader's uPointSize is the surface's scale: a point covers one window pixel.
-
-// The fragment shader's uFogMode.
-enum ShaderFogMode : int { kNoFog = 0, kLinearFog = 1, kExpFog = 2, kExp2Fog = 3 };
+std::string vertexShaderSource();
+std::string fragmentShaderSource();
 
 }  // namespace layer

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// Texture objects with one level each: names, binding, images and parameters. Every image is
-// turned into RGBA bytes as the texture environment GL_MODULATE will see it, so that the
-// renderer has one format to upload.
+// Texture objects with one level each: names, binding, RGB images and the minifying filter.
+// Every image is turned into RGBA bytes, alpha one, so that the renderer has one format to
+// upload.
 #include <vector>
 
 #include <GL/gl.h>
@@ -15,129 +15,28 @@ using layer::context;
 
 namespace {
 
-int componentsOf(GLenum format) {
-    switch (format) {
-        case GL_ALPHA:
-        case GL_LUMINANCE:
-            return 1;
-        case GL_LUMINANCE_ALPHA:
-            return 2;
-        case GL_RGB:
-            return 3;
-        case GL_RGBA:
-            return 4;
-        default:
-            return 0;
-    }
-}
+// The unpack alignment: OpenGL's initial one, which nothing here changes.
+constexpr std::size_t kUnpackAlignment = 4;
 
-// The format that an internal format of OpenGL 1.0's kind (a count of components) or of 1.1's
-// kind (a name) keeps.
-GLenum keptFormat(GLint internalFormat) {
-    switch (internalFormat) {
-        case 1:
-        case GL_LUMINANCE:
-            return GL_LUMINANCE;
-        case 2:
-        case GL_LUMINANCE_ALPHA:
-            return GL_LUMINANCE_ALPHA;
-        case 3:
-        case GL_RGB:
-            return GL_RGB;
-        case 4:
-        case GL_RGBA:
-            return GL_RGBA;
-        case GL_ALPHA:
-            return GL_ALPHA;
-        default:
-            return 0;
-    }
-}
-
-// One texel of the source as red, green, blue and alpha.
-std::array<unsigned char, 4> sourceTexel(GLenum format, const unsigned char* at) {
-    switch (format) {
-        case GL_ALPHA:
-            return {0, 0, 0, at[0]};
-        case GL_LUMINANCE:
-            return {at[0], at[0], at[0], 255};
-        case GL_LUMINANCE_ALPHA:
-            return {at[0], at[0], at[0], at[1]};
-        case GL_RGB:
-            return {at[0], at[1], at[2], 255};
-        case GL_RGBA:
-        default:
-            return {at[0], at[1], at[2], at[3]};
-    }
-}
-
-// What the texture keeps of it; components it does not keep modulate by one.
-std::array<unsigned char, 4> keptTexel(GLenum kept, const std::array<unsigned char, 4>& c) {
-    switch (kept) {
-        case GL_ALPHA:
-            return {255, 255, 255, c[3]};
-        case GL_LUMINANCE:
-            return {c[0], c[0], c[0], 255};
-        case GL_LUMINANCE_ALPHA:
-            return {c[0], c[0], c[0], c[3]};
-        case GL_RGB:
-            return {c[0], c[1], c[2], 255};
-        case GL_RGBA:
-        default:
-            return c;
-    }
-}
-
-std::vector<unsigned char> rgbaImage(GLsizei width, GLsizei height, GLenum format, GLenum kept,
-                                     const unsigned char* pixels, int alignment) {
+std::vector<unsigned char> rgbaImage(GLsizei width, GLsizei height, const unsigned char* pixels) {
     std::vector<unsigned char> rgba(static_cast<std::size_t>(width) * height * 4);
     if (pixels == nullptr) {
         return rgba;  // an image of undefined content: black here
     }
-    const int components = componentsOf(format);
-    const std::size_t rowBytes = static_cast<std::size_t>(width) * components;
-    const std::size_t rowStride = (rowBytes + alignment - 1) / alignment * alignment;
+    const std::size_t rowBytes = static_cast<std::size_t>(width) * 3;
+    const std::size_t rowStride =
+        (rowBytes + kUnpackAlignment - 1) / kUnpackAlignment * kUnpackAlignment;
     std::size_t out = 0;
     for (GLsizei y = 0; y < height; ++y) {
         const unsigned char* row = pixels + rowStride * y;
         for (GLsizei x = 0; x < width; ++x) {
-            const auto texel = keptTexel(kept, sourceTexel(format, row + x * components));
-            for (const unsigned char channel : texel) {
-                rgba[out++] = channel;
-            }
+            rgba[out++] = row[x * 3];
+            rgba[out++] = row[x * 3 + 1];
+            rgba[out++] = row[x * 3 + 2];
+            rgba[out++] = 255;
         }
     }
     return rgba;
-}
-
-bool setFilter(layer::TextureFilter& filter, GLint value, bool minifying) {
-    switch (value) {
-        case GL_NEAREST:
-            filter = layer::TextureFilter::kNearest;
-            return true;
-        case GL_LINEAR:
-            filter = layer::TextureFilter::kLinear;
-            return true;
-        case GL_NEAREST_MIPMAP_NEAREST:
-        case GL_LINEAR_MIPMAP_NEAREST:
-        case GL_NEAREST_MIPMAP_LINEAR:
-        case GL_LINEAR_MIPMAP_LINEAR:
-            if (minifying) {
-                filter = layer::TextureFilter::kMipmapped;
-                return true;
-            }
-            return false;
-        default:
-            return false;
-    }
-}
-
-bool setWrap(bool& repeat, GLint value) {
-    if (value != GL_REPEAT && value != GL_CLAMP) {
-        return false;
-    }
-    repeat = value == GL_REPEAT;
-    return true;
 }
 
 }  // namespace
@@ -176,23 +75,20 @@ void glBindTexture(GLenum target, GLuint texture) {
     gl.boundTexture = texture;
 }
 
-// Level 0 only: other levels are accepted and kept nowhere, so a mipmapping filter leaves the
-// texture incomplete, and unused, as OpenGL would without them.
+// Level 0 of an RGB image, kept as RGB: an internal format of OpenGL 1.0's kind, 3, as the
+// programs give it. Other formats are refused as unknown; other levels as past the largest, the
+// only one there is.
 void glTexImage2D(GLenum target, GLint level, GLint internalformat, GLsizei width, GLsizei height,
                   GLint border, GLenum format, GLenum type, const GLvoid* pixels) {
     if (layer::rejectedInsideBeginEnd()) {
         return;
     }
-    const GLenum kept = keptFormat(internalformat);
-    if (target != GL_TEXTURE_2D || componentsOf(format) == 0 || type != GL_UNSIGNED_BYTE) {
+    if (target != GL_TEXTURE_2D || format != GL_RGB || type != GL_UNSIGNED_BYTE) {
         layer::recordError(GL_INVALID_ENUM);
         return;
     }
-    if (kept == 0 || level < 0 || border != 0 || width < 0 || height < 0) {
+    if (internalformat != 3 || level != 0 || border != 0 || width < 0 || height < 0) {
         layer::recordError(GL_INVALID_VALUE);
-        return;
-    }
-    if (level != 0) {
         return;
     }
     layer::Context& gl = context();
@@ -200,45 +96,23 @@ void glTexImage2D(GLenum target, GLint level, GLint internalformat, GLsizei widt
     texture.width = width;
     texture.height = height;
     texture.hasImage = true;
-    layer::uploadTexture(
-        gl.boundTexture, texture,
-        rgbaImage(width, height, format, kept, static_cast<const unsigned char*>(pixels),
-                  gl.client.unpackAlignment));
+    layer::uploadTexture(gl.boundTexture, texture,
+                         rgbaImage(width, height, static_cast<const unsigned char*>(pixels)));
 }
 
+// The filters GL_LINEAR, and nothing else: the magnifying one is already that.
 void glTexParameteri(GLenum target, GLenum pname, GLint param) {
     if (layer::rejectedInsideBeginEnd()) {
         return;
     }
-    if (target != GL_TEXTURE_2D) {
+    if (target != GL_TEXTURE_2D ||
+        (pname != GL_TEXTURE_MIN_FILTER && pname != GL_TEXTURE_MAG_FILTER) || param != GL_LINEAR) {
         layer::recordError(GL_INVALID_ENUM);
         return;
     }
-    layer::Context& gl = context();
-    layer::Texture changed = gl.boundTextureObject();
-    bool valid = false;
-    switch (pname) {
-        case GL_TEXTURE_MIN_FILTER:
-            valid = setFilter(changed.minFilter, param, true);
-            break;
-        case GL_TEXTURE_MAG_FILTER:
-            valid = setFilter(changed.magFilter, param, false);
-            break;
-        case GL_TEXTURE_WRAP_S:
-            valid = setWrap(changed.repeatS, param);
-            break;
-        case GL_TEXTURE_WRAP_T:
-            valid = setWrap(changed.repeatT, param);
-            break;
-        default:
-            break;
+    if (pname == GL_TEXTURE_MIN_FILTER) {
+        context().boundTextureObject().minifiesLinearly = true;
     }
-    if (!valid) {
-        layer::recordError(GL_INVALID_ENUM);
-        return;
-    }
-    gl.boundTextureObject() = changed;
-    layer::applyTextureParameters(gl.boundTexture, changed);
 }
 
 }  // extern "C"

@@ -54,17 +54,14 @@ std::array<float, 9> normalMatrixOf(const Matrix& modelview) {
     return {c00 * r, c01 * r, c02 * r, c10 * r, c11 * r, c12 * r, c20 * r, c21 * r, c22 * r};
 }
 
-bool isIdentity(const Matrix& matrix) {
-    return matrix.m == Matrix{}.m;
-}
+// The light model's ambient colour, OpenGL's initial one: nothing here changes it.
+constexpr Vec3 kModelAmbient{0.2f, 0.2f, 0.2f};
 
 }  // namespace
 
 VertexPipeline::VertexPipeline(const Context& gl)
     : modelview_(gl.modelview.top()),
       projection_(gl.projection.top()),
-      texture_(gl.texture.top()),
-      textureIsIdentity_(isIdentity(gl.texture.top())),
       normalMatrix_(normalMatrixOf(gl.modelview.top())),
       normalize_(gl.normalize),
       lighting_(gl.lighting) {}
@@ -84,57 +81,37 @@ GpuVertex VertexPipeline::process(const VertexInput& vertex) const {
         }
         out.colour = lightVertex(eye, normal);
     } else {
-        for (int i = 0; i < 4; ++i) {
-            out.colour[i] = clamped(vertex.colour[i]);
-        }
+        out.colour = {1, 1, 1, 1};  // OpenGL's initial current colour, which nothing here changes
     }
-    Vec4 texCoord = vertex.texCoord;
-    if (!textureIsIdentity_) {
-        texCoord = texture_ * texCoord;
-    }
-    const float q = texCoord[3] != 0.0f ? texCoord[3] : 1.0f;
-    out.texCoord = {texCoord[0] / q, texCoord[1] / q};
+    out.texCoord = vertex.texCoord;
     // Fog measures the eye's distance along its line of sight, as Mesa does.
     out.fogDistance = std::fabs(eye[2]);
     return out;
 }
 
-// OpenGL 1.1's lighting equation with one-sided lighting and an infinite viewer: the emission,
-// the material's ambient under the model's, and for each light that is on its ambient, diffuse
-// and specular terms, attenuated and cut by the spotlight cone. Clamped to [0, 1]; the alpha is
-// the diffuse material's.
+// OpenGL 1.1's lighting equation with one-sided lighting and an infinite viewer: the material's
+// ambient under the model's, then, if light 0 is on, its ambient, diffuse and specular terms,
+// attenuated by nothing (OpenGL's initial constant attenuation of 1) and with no spotlight cone.
+// Clamped to [0, 1]; the alpha is the diffuse material's.
 Vec4 VertexPipeline::lightVertex(const Vec4& eye, const Vec3& normal) const {
-    const Material& material = lighting_.front;
+    const Material& material = lighting_.material;
+    const Light& light = lighting_.light;
     Vec4 colour;
     for (int i = 0; i < 3; ++i) {
-        colour[i] = material.emission[i] + material.ambient[i] * lighting_.modelAmbient[i];
+        colour[i] = material.ambient[i] * kModelAmbient[i];
     }
-    const Vec3 vertex = eye[3] != 0.0f ? Vec3{eye[0] / eye[3], eye[1] / eye[3], eye[2] / eye[3]}
-                                       : Vec3{eye[0], eye[1], eye[2]};
-    for (const Light& light : lighting_.lights) {
-        if (!light.enabled) {
-            continue;
-        }
+    if (light.enabled) {
         Vec3 toLight;
-        float attenuation = 1.0f;
         if (light.position[3] != 0.0f) {
             const float w = light.position[3];
-            toLight = {light.position[0] / w - vertex[0], light.position[1] / w - vertex[1],
-                       light.position[2] / w - vertex[2]};
-            const float distance = std::sqrt(dot(toLight, toLight));
-            toLight = normalized(toLight);
-            attenuation = 1.0f / (light.constantAttenuation + light.linearAttenuation * distance +
-                                  light.quadraticAttenuation * distance * distance);
+            const Vec3 vertex = eye[3] != 0.0f
+                                    ? Vec3{eye[0] / eye[3], eye[1] / eye[3], eye[2] / eye[3]}
+                                    : Vec3{eye[0], eye[1], eye[2]};
+            toLight =
+                normalized({light.position[0] / w - vertex[0], light.position[1] / w - vertex[1],
+                            light.position[2] / w - vertex[2]});
         } else {
             toLight = normalized({light.position[0], light.position[1], light.position[2]});
-        }
-        float spot = 1.0f;
-        if (light.spotCutoff != 180.0f) {
-            const Vec3 away{-toLight[0], -toLight[1], -toLight[2]};
-            const float cosine = dot(away, normalized(light.spotDirection));
-            const float cutoff =
-                static_cast<float>(std::cos(light.spotCutoff * 3.14159265358979 / 180));
-            spot = cosine < cutoff ? 0.0f : std::pow(std::max(cosine, 0.0f), light.spotExponent);
         }
         const float diffuse = std::max(dot(normal, toLight), 0.0f);
         float specular = 0.0f;
@@ -143,11 +120,10 @@ Vec4 VertexPipeline::lightVertex(const Vec4& eye, const Vec3& normal) const {
             // pow(0, 0) is 1 in C, as OpenGL wants for a shininess of 0.
             specular = std::pow(std::max(dot(normal, halfway), 0.0f), material.shininess);
         }
-        const float scale = attenuation * spot;
         for (int i = 0; i < 3; ++i) {
-            colour[i] += scale * (material.ambient[i] * light.ambient[i] +
-                                  diffuse * material.diffuse[i] * light.diffuse[i] +
-                                  specular * material.specular[i] * light.specular[i]);
+            colour[i] += material.ambient[i] * light.ambient[i] +
+                         diffuse * material.diffuse[i] * light.diffuse[i] +
+                         specular * material.specular[i] * light.specular[i];
         }
     }
     for (int i = 0; i < 3; ++i) {

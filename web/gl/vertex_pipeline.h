@@ -2,9 +2,9 @@
 // SPDX-License-Identifier: MIT
 
 // OpenGL 1.1's per-vertex work, done here rather than in a shader: the modelview and projection
-// transforms, the normal transform, lighting with an infinite viewer, the texture matrix and the
-// eye distance that fog needs. The renderer gets finished vertices, so matrix, light and
-// material changes never split a batch.
+// transforms, the normal transform, lighting with an infinite viewer and the eye distance that
+// fog needs. The renderer gets finished vertices, so matrix, light and material changes never
+// split a batch.
 #pragma once
 
 #include <array>
@@ -23,7 +23,7 @@ struct GpuVertex {
 
 class VertexPipeline {
   public:
-    // Takes the matrices, switches and lights of the moment.
+    // Takes the matrices, switches and light of the moment.
     explicit VertexPipeline(const Context& gl);
     GpuVertex process(const VertexInput& vertex) const;
 
@@ -32,8 +32,6 @@ class VertexPipeline {
 
     Matrix modelview_;
     Matrix projection_;
-    Matrix texture_;
-    bool textureIsIdentity_;
     std::array<float, 9> normalMatrix_;  // row-major inverse transpose of the modelview's 3 x 3
     bool normalize_;
     const LightingState& lighting_;

@@ -17,10 +17,7 @@
 
 // return type, name without its gl prefix, parameters, arguments
 #define LAYER_WEBGL_CALLS(X)                                                                       \
-    X(void, ActiveTexture, (GLenum texture), (texture))                                            \
     X(void, AttachShader, (GLuint program, GLuint shader), (program, shader))                      \
-    X(void, BindAttribLocation, (GLuint program, GLuint index, const GLchar* name),                \
-      (program, index, name))                                                                      \
     X(void, BindBuffer, (GLenum target, GLuint buffer), (target, buffer))                          \
     X(void, BindFramebuffer, (GLenum target, GLuint framebuffer), (target, framebuffer))           \
     X(void, BindRenderbuffer, (GLenum target, GLuint renderbuffer), (target, renderbuffer))        \
@@ -52,7 +49,6 @@
     X(void, GenRenderbuffers, (GLsizei n, GLuint * renderbuffers), (n, renderbuffers))             \
     X(void, GenTextures, (GLsizei n, GLuint * textures), (n, textures))                            \
     X(void, GenVertexArrays, (GLsizei n, GLuint * arrays), (n, arrays))                            \
-    X(GLenum, GetError, (void), ())                                                                \
     X(void, GetProgramInfoLog,                                                                     \
       (GLuint program, GLsizei bufSize, GLsizei * length, GLchar * infoLog),                       \
       (program, bufSize, length, infoLog))                                                         \

@@ -18,7 +18,7 @@ constexpr int kMostSlices = 239;
 constexpr int kMostSphereStacks = 239;
 constexpr double kPi = 3.14159265358979323846;
 
-// Collects the calls, leaving out the normals or texture coordinates that the style omits.
+// Collects the calls, leaving out the texture coordinates that the style omits.
 class CallList {
   public:
     explicit CallList(const QuadricStyle& style) : style_(style) {}
@@ -26,9 +26,7 @@ class CallList {
     void begin(Primitive mode) { add({QuadricCall::Kind::Begin, mode, 0, 0, 0}); }
     void end() { add({QuadricCall::Kind::End, Primitive::Points, 0, 0, 0}); }
     void normal(float x, float y, float z) {
-        if (style_.normals) {
-            add({QuadricCall::Kind::Normal, Primitive::Points, x, y, z});
-        }
+        add({QuadricCall::Kind::Normal, Primitive::Points, x, y, z});
     }
     void texCoord(float s, float t) {
         if (style_.texture) {
@@ -81,13 +79,9 @@ std::vector<QuadricCall> cylinderCalls(const QuadricStyle& style, double base, d
     if (slant == 0) {
         return out.take();
     }
-    // The side's normal leans towards the narrower end by the cone's half-angle. Facing inside,
-    // the desktop turns it to face the axis but leaves its lean as it was.
+    // The side's normal leans towards the narrower end by the cone's half-angle.
     float around = height / slant;
     float along = shrink / slant;
-    if (style.inside) {
-        around = -around;
-    }
 
     SliceAngles a(slices);
     std::vector<float> normalX(slices + 1), normalY(slices + 1);
@@ -118,25 +112,20 @@ std::vector<QuadricCall> cylinderCalls(const QuadricStyle& style, double base, d
                 out.begin(Primitive::QuadStrip);
                 for (int i = 0; i <= slices; ++i) {
                     out.normal(normalX[i], normalY[i], along);
-                    // Each quad winds counter-clockwise seen from the side it faces.
-                    int first = style.inside ? j + 1 : j;
-                    int second = style.inside ? j : j + 1;
-                    out.texCoord(sliceS(i, slices), tAt(first));
-                    vertex(i, first);
-                    out.texCoord(sliceS(i, slices), tAt(second));
-                    vertex(i, second);
+                    // Each quad winds counter-clockwise seen from outside.
+                    out.texCoord(sliceS(i, slices), tAt(j));
+                    vertex(i, j);
+                    out.texCoord(sliceS(i, slices), tAt(j + 1));
+                    vertex(i, j + 1);
                 }
                 out.end();
             }
             break;
         case DrawStyle::Line:
-        case DrawStyle::Silhouette:
-            // The rings between the ends first (lines only), then the two ends, then the lengthwise
-            // lines, whose normal is given once, flat across z.
-            if (style.draw == DrawStyle::Line) {
-                for (int j = 1; j < stacks; ++j) {
-                    ring(j);
-                }
+            // The rings between the ends first, then the two ends, then the lengthwise lines,
+            // whose normal is given once, flat across z.
+            for (int j = 1; j < stacks; ++j) {
+                ring(j);
             }
             ring(0);
             ring(stacks);
@@ -189,32 +178,21 @@ std::vector<QuadricCall> sphereCalls(const QuadricStyle& style, double radius, i
 
     // The texture's t runs from 1 at the top pole down to 0 at the bottom one.
     auto tAt = [&](int j) -> float { return 1.0f - float(j) / stacks; };
-    // Facing inside, the desktop turns the normals round whole.
-    auto normal = [&](float x, float y, float z) {
-        if (style.inside) {
-            out.normal(-x, -y, -z);
-        } else {
-            out.normal(x, y, z);
-        }
-    };
     auto point = [&](int i, int j) {
-        normal(a.sin[i] * sinFromTop[j], a.cos[i] * sinFromTop[j], cosFromTop[j]);
+        out.normal(a.sin[i] * sinFromTop[j], a.cos[i] * sinFromTop[j], cosFromTop[j]);
         out.texCoord(sliceS(i, slices), tAt(j));
         out.vertex(a.sin[i] * ringRadius[j], a.cos[i] * ringRadius[j], ringZ[j]);
     };
-    // Stack j's band between its two rings, each quad counter-clockwise seen from the side it
-    // faces.
+    // Stack j's band between its two rings, each quad counter-clockwise seen from outside.
     auto band = [&](int j) {
-        int first = style.inside ? j : j + 1;
-        int second = style.inside ? j + 1 : j;
         out.begin(Primitive::QuadStrip);
         for (int i = 0; i <= slices; ++i) {
-            point(i, first);
-            point(i, second);
+            point(i, j + 1);
+            point(i, j);
         }
         out.end();
     };
-    // A fan round a pole, its ring taken the way round that faces the side drawn.
+    // A fan round a pole, its ring taken the way round that faces outwards.
     auto fan = [&](float poleZ, int ring, bool forward) {
         out.begin(Primitive::TriangleFan);
         out.vertex(0, 0, poleZ);
@@ -229,12 +207,12 @@ std::vector<QuadricCall> sphereCalls(const QuadricStyle& style, double radius, i
     // the slice from the stack count: past the last slice that is a slice it never worked out,
     // which we take as lying on the axis.
     auto capsAndBands = [&] {
-        normal(0, 0, 1);
-        fan(radius, 1, style.inside);
+        out.normal(0, 0, 1);
+        fan(radius, 1, false);
         float poleSin = stacks <= slices ? a.sin[stacks] : 0.0f;
         float poleCos = stacks <= slices ? a.cos[stacks] : 0.0f;
-        normal(poleSin * sinFromTop[stacks], poleCos * sinFromTop[stacks], cosFromTop[stacks]);
-        fan(-radius, stacks - 1, !style.inside);
+        out.normal(poleSin * sinFromTop[stacks], poleCos * sinFromTop[stacks], cosFromTop[stacks]);
+        fan(-radius, stacks - 1, true);
         for (int j = 1; j < stacks - 1; ++j) {
             band(j);
         }
@@ -251,7 +229,6 @@ std::vector<QuadricCall> sphereCalls(const QuadricStyle& style, double radius, i
             }
             break;
         case DrawStyle::Line:
-        case DrawStyle::Silhouette:
             // The rings between the poles, then the meridians from the top pole down.
             for (int j = 1; j < stacks; ++j) {
                 out.begin(Primitive::LineStrip);

@@ -18,15 +18,12 @@ enum class Primitive : unsigned {
     QuadStrip = 0x0008,
 };
 
-enum class DrawStyle { Fill, Line, Point, Silhouette };
+enum class DrawStyle { Fill, Line, Point };
 
+// Normals are always smooth, and shapes face outwards, as a new quadric's do.
 struct QuadricStyle {
     DrawStyle draw = DrawStyle::Fill;
-    // Smooth normals when set, none when not (the desktop's flat ones are not drawn here).
-    bool normals = true;
     bool texture = false;
-    // Facing the axis rather than away from it.
-    bool inside = false;
 };
 
 struct QuadricCall {

@@ -13,7 +13,7 @@
 namespace {
 
 // The calls of the last shape of one kind that a quadric drew, and what it was drawn from: the
-// programs draw the same trunk, crown and sun many times a frame.
+// programs draw the same trunk and crown many times a frame.
 struct DrawnShape {
     using Numbers = std::array<double, 5>;
     Numbers numbers{};
@@ -23,8 +23,7 @@ struct DrawnShape {
     bool matches(const Numbers& n, const glu::QuadricStyle& s) const {
         // Bit for bit: a zero's sign can reach the vertices.
         return !calls.empty() && std::memcmp(numbers.data(), n.data(), sizeof n) == 0 &&
-               style.draw == s.draw && style.normals == s.normals && style.texture == s.texture &&
-               style.inside == s.inside;
+               style.draw == s.draw && style.texture == s.texture;
     }
 };
 
@@ -80,7 +79,8 @@ void gluDeleteQuadric(GLUquadric* quad) {
     delete quad;
 }
 
-// A style GLU does not know leaves the quadric as it was.
+// A style not drawn here (GLU_SILHOUETTE, or one GLU does not know) leaves the quadric as it
+// was: GLU's answer, GLU_INVALID_ENUM, goes to an error callback, and this GLU takes none.
 void gluQuadricDrawStyle(GLUquadric* quad, GLenum draw) {
     if (!quad) {
         return;
@@ -94,9 +94,6 @@ void gluQuadricDrawStyle(GLUquadric* quad, GLenum draw) {
             break;
         case GLU_POINT:
             quad->style.draw = glu::DrawStyle::Point;
-            break;
-        case GLU_SILHOUETTE:
-            quad->style.draw = glu::DrawStyle::Silhouette;
             break;
         default:
             break;
