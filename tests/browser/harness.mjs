@@ -35,6 +35,7 @@ const kTypes = {
     '.wasm': 'application/wasm',
     '.css': 'text/css',
     '.raw': 'application/octet-stream',
+    '.woff2': 'font/woff2',
 };
 
 // Serves files on 127.0.0.1 from `roots`, folders looked in in order (the test pages, then the
