@@ -14,11 +14,15 @@ PACKAGES := cmake make g++ ninja-build ccache pkg-config libgl-dev libgl1-mesa-d
             x11-apps x11-utils valgrind lintian desktop-file-utils appstream man-db dpkg-dev file \
             devscripts reuse
 BENCH_PACKAGES := libbenchmark-dev
-# `make web` needs only these: the browser's build has its own compiler and no desktop libraries.
-WEB_PACKAGES := cmake ninja-build ccache emscripten python3
+# `make web` needs only these: the browser's build has its own compiler and no desktop libraries;
+# the site's fonts are checked against DejaVu's with fontTools.
+WEB_PACKAGES := cmake ninja-build ccache emscripten python3 python3-fonttools python3-brotli \
+                fonts-dejavu-core
 # `make test` also builds the site and drives it in headless Chromium, and builds the browser
 # platform natively on EGL and OpenGL ES (npm brings the browser driver, from its lock file).
-TEST_PACKAGES := $(PACKAGES) $(WEB_PACKAGES) chromium libegl-dev libgles-dev
+# The page's picture is taken with an extra monospace font visible to fontconfig and hidden.
+TEST_PACKAGES := $(PACKAGES) $(WEB_PACKAGES) chromium libegl-dev libgles-dev fontconfig \
+                 fonts-noto-mono
 WEB_PORT ?= 8000
 
 .PHONY: all deps build run viewer check test storm soak bench bench-web web clean

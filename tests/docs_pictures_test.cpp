@@ -3,15 +3,25 @@
 
 // The README's pictures of the sky's day and the render modes, and the programs' screenshots,
 // are what the programs draw now: drawn again by the real docshot tool, on this test's own
-// display, and compared pixel by pixel with the committed ones.
+// display, and compared with the committed ones both ways.
+#include <cstdio>
 #include <string>
 
 #include <gtest/gtest.h>
 
+#include "tests/support/frame_compare.h"
 #include "tests/support/paths.h"
 #include "tests/support/pictures.h"
 
 namespace {
+
+// The most of a picture's pixels, in percent, that may match nothing within 8/255 at their place
+// in the other picture or among its eight neighbours, counted both ways. Measured here: 0 %
+// between llvmpipe with LP_NUM_THREADS=0 and =2 and the committed pictures, in all four. The
+// duck's colour changed from (0.9, 0.5, 0) to (0.9, 0.3, 0) makes 0.0126 % in Quelmire's
+// screenshot, where the duck is small and the light dim, and 0.15 % to 0.2 % in the others: the
+// limit stays well below that.
+constexpr double kLimit = 0.005;
 
 // command: the tool and its arguments before OUTFILE TEXTUREDIR.
 void expectCommittedPictureIsCurrent(const std::string& command, const std::string& name,
@@ -30,19 +40,13 @@ void expectCommittedPictureIsCurrent(const std::string& command, const std::stri
     ASSERT_TRUE(now.width == then.width && now.height == then.height)
         << committed << " is " << then.width << " x " << then.height << ", " << program
         << " now makes " << now.width << " x " << now.height << refresh;
-    long differing = 0;
-    long first = -1;
-    for (size_t i = 0; i < now.rgb.size(); i += 3) {
-        if (now.rgb[i] != then.rgb[i] || now.rgb[i + 1] != then.rgb[i + 1] ||
-            now.rgb[i + 2] != then.rgb[i + 2]) {
-            first = first < 0 ? static_cast<long>(i / 3) : first;
-            ++differing;
-        }
-    }
-    EXPECT_EQ(differing, 0) << committed << " is no longer what " << program
-                            << " draws: " << differing << " pixels differ, the first at x "
-                            << first % now.width << ", y " << first / now.width
-                            << " from the top left" << refresh;
+    // A missing line counts as much as an extra one.
+    const double share =
+        compareFrames(now, then).beyondNeighbours + compareFrames(then, now).beyondNeighbours;
+    std::printf("%s: %.4f %% of the pixels differ both ways, limit %.4f %%\n", name.c_str(), share,
+                kLimit);
+    EXPECT_LE(share, kLimit) << committed << " is no longer what " << program << " draws: " << share
+                             << " % of the pixels differ both ways" << refresh;
 }
 
 void expectDocshotPictureIsCurrent(const std::string& name) {

@@ -4,7 +4,8 @@
 # The site, made by the browser's build in build-web/site/: a static folder that any web server
 # can serve (`make web` does). index.html leads to a page for each program (quelmire.html,
 # brindlefen.html) with its canvas, console panel and hint; beside them the programs' .js and
-# .wasm, the texture files that the pages fetch for them, and the shared site.css and page.js.
+# .wasm, the texture files that the pages fetch for them, and the shared site.css, its fonts
+# (tools/site_fonts) and page.js.
 # The pages' sources are in web/page/. Included by the top-level CMakeLists.txt after the
 # programs.
 
@@ -92,6 +93,11 @@ foreach(_file index.html site.css page.js)
   configure_file(${_page_sources}/${_file} ${QUELMIRE_SITE_DIR}/${_file} COPYONLY)
 endforeach()
 
+include(${PROJECT_SOURCE_DIR}/tools/site_fonts/site_fonts.cmake)
+add_site_fonts(_site_fonts ${_page_sources} ${QUELMIRE_SITE_DIR}
+  ${QUELMIRE_SITE_DIR}/index.html ${QUELMIRE_SITE_DIR}/quelmire.html
+  ${QUELMIRE_SITE_DIR}/brindlefen.html ${QUELMIRE_SITE_DIR}/site.css)
+
 # The index shows the programs' screenshots, the same as the software centres'.
 foreach(_program quelmire brindlefen)
   configure_file(${PROJECT_SOURCE_DIR}/docs/screenshots/${_program}.png
@@ -112,4 +118,4 @@ add_custom_command(
 add_custom_target(site ALL
   DEPENDS ${QUELMIRE_SITE_DIR}/quelmire.js ${QUELMIRE_SITE_DIR}/quelmire.wasm
           ${QUELMIRE_SITE_DIR}/brindlefen.js ${QUELMIRE_SITE_DIR}/brindlefen.wasm
-          ${_site_textures})
+          ${_site_textures} ${_site_fonts})

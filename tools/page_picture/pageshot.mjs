@@ -3,8 +3,9 @@
 
 // pageshot: the README's picture of Quelmire's page, taken from the real page of the site in
 // headless Chromium, at the moment of its first frame: the help in the console panel, the
-// start-up scene on the canvas. The page's timers are held back from the start, so that no sun
-// tick or duck step comes before that frame and every run takes the same picture.
+// start-up scene on the canvas, the text in the site's own fonts once they have loaded. The
+// page's timers are held back from the start, so that no sun tick or duck step comes before that
+// frame and every run takes the same picture.
 //   node pageshot.mjs SITE OUT.png   (NODE_MODULES names the folder that holds puppeteer-core)
 import {createRequire} from 'node:module';
 import fs from 'node:fs';
@@ -12,7 +13,8 @@ import http from 'node:http';
 import path from 'node:path';
 
 const kTypes = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript',
-                '.wasm': 'application/wasm', '.css': 'text/css', '.png': 'image/png'};
+                '.wasm': 'application/wasm', '.css': 'text/css', '.png': 'image/png',
+                '.woff2': 'font/woff2'};
 // The window: the canvas and the console panel side by side.
 export const kPageView = {width: 1360, height: 900, deviceScaleFactor: 1};
 
@@ -30,8 +32,9 @@ function serve(root) {
     return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }
 
-// The PNG bytes of Quelmire's page as it stands at its first frame.
-export async function shootPage(site, nodeModules) {
+// The PNG bytes of Quelmire's page as it stands at its first frame. `env`, if given, is the
+// browser's environment (a test's FONTCONFIG_FILE, say).
+export async function shootPage(site, nodeModules, {env} = {}) {
     const require = createRequire(path.join(nodeModules, 'node_modules', '.'));
     const puppeteer = require('puppeteer-core');
     const server = await serve(site);
@@ -42,6 +45,7 @@ export async function shootPage(site, nodeModules) {
                '--disable-background-networking', '--disable-component-update', '--no-first-run',
                '--disable-sync', '--force-color-profile=srgb', '--hide-scrollbars'],
         defaultViewport: kPageView,
+        ...(env ? {env} : {}),
     });
     try {
         const page = await browser.newPage();
@@ -56,10 +60,12 @@ export async function shootPage(site, nodeModules) {
             };
         });
         await page.goto(`http://127.0.0.1:${server.address().port}/quelmire.html`);
-        // Drawn, and shown: a frame of the browser's own has gone by since.
+        // Drawn, its text in the fonts it asks for, and shown: a frame of the browser's own has
+        // gone by since.
         await page.waitForFunction(() => window.pageFrames >= 1 &&
                                          document.getElementById('status').dataset.state === 'running',
                                    {timeout: 120000});
+        await page.evaluate(() => document.fonts.ready.then(() => true));
         await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
         return Buffer.from(await page.screenshot({type: 'png', fullPage: true}));
     } finally {
