@@ -6,7 +6,7 @@
 // OpenGL and once on the platform natively: our OpenGL, GLU and GLUT over OpenGL ES 3 on the
 // same Mesa. With one rasteriser under both, the frames may differ only where arithmetic rounds
 // another way, a pixel here and there; a wrong light, fog, texture, primitive or quadric shows
-// over whole surfaces.
+// over whole surfaces, and a lost line or point leaves the desktop's pixels unmatched.
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -19,9 +19,12 @@
 
 namespace {
 
-// Shares of a frame's pixels, in percent.
-constexpr double kSamePlaceLimit = 0.03;
-constexpr double kBeyondNeighboursLimit = 0.01;
+// The share of a frame's pixels, in percent, that may be unmatched either way (frame_compare.h).
+// Measured on llvmpipe, with LP_NUM_THREADS 0 and 2 alike: at most 0.0031 % in a filled moment
+// (Brindlefen's start) and 0.0006 % in one of lines or points. Twice the larger is still under
+// 0.05 %, the least limit that any frame comparison here takes. With every fiftieth line left
+// out, 0.065 to 0.34 % of the desktop's pixels are unmatched in the lines moments.
+constexpr double kLimit = 0.05;
 
 fs::path drawMoments(const std::string& tool) {
     const fs::path dir = makeTempDir();
@@ -41,12 +44,12 @@ void expectSameMoments(const std::string& desktopTool, const std::string& layerT
         ASSERT_FALSE(reference.rgb.empty()) << desktopTool << " drew no " << moment;
         ASSERT_FALSE(drawn.rgb.empty()) << layerTool << " drew no " << moment;
         const FrameDifference difference = compareFrames(drawn, reference);
-        std::printf("%-20s %7.3f %% differ at the same place, %7.3f %% from every neighbour\n",
-                    moment.c_str(), difference.samePlace, difference.beyondNeighbours);
-        EXPECT_LE(difference.samePlace, kSamePlaceLimit)
-            << moment << ": the platform's frame is not the desktop's (" << layer << ", " << desktop
-            << ")";
-        EXPECT_LE(difference.beyondNeighbours, kBeyondNeighboursLimit)
+        std::printf(
+            "%-20s %7.4f %% differ at the same place; unmatched: %7.4f %% of the "
+            "platform's, %7.4f %% of the desktop's (limit %.2f %%)\n",
+            moment.c_str(), difference.samePlace, difference.drawnUnmatched,
+            difference.referenceUnmatched, kLimit);
+        EXPECT_LE(difference.bothWays(), kLimit)
             << moment << ": the platform's frame is not the desktop's (" << layer << ", " << desktop
             << ")";
     }

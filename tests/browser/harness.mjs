@@ -233,11 +233,20 @@ export function desktopMoments(tool, textures) {
     return dir;
 }
 
-// The shares of frame_compare.h, in percent: {samePlace, beyondNeighbours}.
+// The shares of frame_compare.h, in percent: {samePlace, drawnUnmatched, referenceUnmatched,
+// bothWays}, the last the larger of the two unmatched shares, which the tests judge.
 export function compareFrames(drawn, reference) {
     const out = execFileSync(env('QUELMIRE_COMPARE_FRAMES'), [drawn, reference]).toString();
-    const [samePlace, beyondNeighbours] = out.trim().split(/\s+/).map(Number);
-    return {samePlace, beyondNeighbours};
+    const [samePlace, drawnUnmatched, referenceUnmatched] = out.trim().split(/\s+/).map(Number);
+    return {samePlace, drawnUnmatched, referenceUnmatched,
+            bothWays: Math.max(drawnUnmatched, referenceUnmatched)};
+}
+
+// The shares as the tests print them, with the limit they are held to.
+export function describeDifference({samePlace, drawnUnmatched, referenceUnmatched}, limit) {
+    return `${samePlace.toFixed(4).padStart(7)} % differ at the same place; unmatched: ` +
+           `${drawnUnmatched.toFixed(4).padStart(7)} % of the browser's, ` +
+           `${referenceUnmatched.toFixed(4).padStart(7)} % of the desktop's (limit ${limit} %)`;
 }
 
 // Runs the named checks one after another, each with a fresh browser (a check that takes none

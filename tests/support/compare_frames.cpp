@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// compare_frames DRAWN.ppm REFERENCE.ppm: prints the two shares of frame_compare.h, in percent,
-// for the browser tests, which judge them. Exit status 2 if either file is not a frame or their
-// sizes differ.
+// compare_frames DRAWN.ppm REFERENCE.ppm: prints the shares of frame_compare.h, in percent, for
+// the browser tests, which judge them: at the same place, the drawn frame's pixels unmatched in
+// the reference, and the reference's unmatched in the drawn frame. Exit status 2 if either file
+// is not a frame or their sizes differ.
 #include <cstdio>
 
 #include "tests/support/frame_compare.h"
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const FrameDifference difference = compareFrames(drawn, reference);
-    std::printf("%.4f %.4f\n", difference.samePlace, difference.beyondNeighbours);
+    std::printf("%.4f %.4f %.4f\n", difference.samePlace, difference.drawnUnmatched,
+                difference.referenceUnmatched);
     return 0;
 }

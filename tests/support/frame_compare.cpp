@@ -17,6 +17,21 @@ bool within(const Picture& a, int ax, int ay, const Picture& b, int bx, int by, 
     return true;
 }
 
+// Whether a's pixel at (x, y) matches b's there or one of its eight neighbours.
+bool matchedNearby(const Picture& a, int x, int y, const Picture& b, int tolerance) {
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int nx = x + dx;
+            const int ny = y + dy;
+            if (nx >= 0 && ny >= 0 && nx < b.width && ny < b.height &&
+                within(a, x, y, b, nx, ny, tolerance)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 FrameDifference compareFrames(const Picture& drawn, const Picture& reference, int tolerance) {
@@ -26,27 +41,24 @@ FrameDifference compareFrames(const Picture& drawn, const Picture& reference, in
         return {};
     }
     long samePlace = 0;
-    long beyondNeighbours = 0;
+    long drawnUnmatched = 0;
+    long referenceUnmatched = 0;
     for (int y = 0; y < drawn.height; ++y) {
         for (int x = 0; x < drawn.width; ++x) {
             if (within(drawn, x, y, reference, x, y, tolerance)) {
                 continue;
             }
             ++samePlace;
-            bool nearOne = false;
-            for (int dy = -1; dy <= 1 && !nearOne; ++dy) {
-                for (int dx = -1; dx <= 1 && !nearOne; ++dx) {
-                    const int nx = x + dx;
-                    const int ny = y + dy;
-                    nearOne = nx >= 0 && ny >= 0 && nx < drawn.width && ny < drawn.height &&
-                              within(drawn, x, y, reference, nx, ny, tolerance);
-                }
-            }
-            beyondNeighbours += nearOne ? 0 : 1;
+            drawnUnmatched += matchedNearby(drawn, x, y, reference, tolerance) ? 0 : 1;
+            referenceUnmatched += matchedNearby(reference, x, y, drawn, tolerance) ? 0 : 1;
         }
     }
     const double pixels = double(drawn.width) * drawn.height;
-    return {100.0 * samePlace / pixels, 100.0 * beyondNeighbours / pixels};
+    FrameDifference difference;
+    difference.samePlace = 100.0 * samePlace / pixels;
+    difference.drawnUnmatched = 100.0 * drawnUnmatched / pixels;
+    difference.referenceUnmatched = 100.0 * referenceUnmatched / pixels;
+    return difference;
 }
 
 Picture readPpm(const fs::path& path) {

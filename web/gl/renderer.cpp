@@ -221,6 +221,63 @@ GLuint surfaceTexture(std::uint32_t name) {
     return texture;
 }
 
+// How far a vertex lies on the seen side of the near plane, z = -w in clip space.
+float pastNearPlane(const GpuVertex& vertex) {
+    return vertex.clip[2] + vertex.clip[3];
+}
+
+// The vertex a share `t` of the way from `a` to `b`, everything interpolated in clip space.
+GpuVertex between(const GpuVertex& a, const GpuVertex& b, float t) {
+    GpuVertex vertex{};
+    for (int i = 0; i < 4; ++i) {
+        vertex.clip[i] = a.clip[i] + t * (b.clip[i] - a.clip[i]);
+        vertex.colour[i] = a.colour[i] + t * (b.colour[i] - a.colour[i]);
+    }
+    for (int i = 0; i < 2; ++i) {
+        vertex.texCoord[i] = a.texCoord[i] + t * (b.texCoord[i] - a.texCoord[i]);
+    }
+    vertex.fogDistance = a.fogDistance + t * (b.fogDistance - a.fogDistance);
+    return vertex;
+}
+
+// WebGL leaves the clipping of lines and points to the rasteriser, and SwiftShader loses a
+// whole line with an end behind the eye (w of zero or less). So they are clipped here at the
+// near plane, in clip space, as OpenGL 1.1 does before the divide: a point on or behind it is
+// left out, and a line that crosses it is cut there, into a vertex of its own at the end of the
+// batch's vertices. What is left has every w above zero, and WebGL clips it at the other planes.
+void addClippedAtNearPlane(PrimitiveClass primitives, std::uint32_t base,
+                           const std::vector<std::uint32_t>& indices) {
+    if (primitives == PrimitiveClass::kPoints) {
+        for (const std::uint32_t index : indices) {
+            if (pastNearPlane(batch.vertices[base + index]) > 0.0f) {
+                batch.indices.push_back(base + index);
+            }
+        }
+        return;
+    }
+    for (std::size_t i = 0; i + 1 < indices.size(); i += 2) {
+        std::uint32_t ends[2] = {base + indices[i], base + indices[i + 1]};
+        const float past[2] = {pastNearPlane(batch.vertices[ends[0]]),
+                               pastNearPlane(batch.vertices[ends[1]])};
+        if (past[0] <= 0.0f && past[1] <= 0.0f) {
+            continue;
+        }
+        // The end behind the plane moves to where the line meets it; the other stays.
+        for (int behind = 0; behind < 2; ++behind) {
+            if (past[behind] <= 0.0f) {
+                const int seen = 1 - behind;
+                const float t = past[seen] / (past[seen] - past[behind]);
+                const GpuVertex cut =
+                    between(batch.vertices[ends[seen]], batch.vertices[ends[behind]], t);
+                ends[behind] = static_cast<std::uint32_t>(batch.vertices.size());
+                batch.vertices.push_back(cut);
+            }
+        }
+        batch.indices.push_back(ends[0]);
+        batch.indices.push_back(ends[1]);
+    }
+}
+
 }  // namespace
 
 bool operator==(const DrawState& a, const DrawState& b) {
@@ -255,6 +312,10 @@ void submit(const DrawState& state, const std::vector<GpuVertex>& vertices,
     batch.state = state;
     const auto base = static_cast<std::uint32_t>(batch.vertices.size());
     batch.vertices.insert(batch.vertices.end(), vertices.begin(), vertices.end());
+    if (state.primitives != PrimitiveClass::kTriangles) {
+        addClippedAtNearPlane(state.primitives, base, indices);
+        return;
+    }
     for (const std::uint32_t index : indices) {
         batch.indices.push_back(base + index);
     }

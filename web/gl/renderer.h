@@ -28,7 +28,8 @@ bool operator==(const DrawState& a, const DrawState& b);
 
 DrawState drawStateFor(const Context& gl, PrimitiveClass primitives);
 
-// Adds primitives to the batch: `indices` count into `vertices`.
+// Adds primitives to the batch: `indices` count into `vertices`. Lines and points are clipped
+// at the near plane on the way.
 void submit(const DrawState& state, const std::vector<GpuVertex>& vertices,
             const std::vector<std::uint32_t>& indices);
 
