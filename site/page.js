@@ -1,10 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// The program pages' script: Emscripten's Module for the program, which it then loads. The
-// program's standard output goes to the console panel and to the browser's console, line by line
-// as printed; its standard error to the browser's console only. The status line, and its
-// data-state (loading, running, ended, failed), say how the program is.
+// The program pages' script: Emscripten's Module for the program, which it then loads. It hands
+// the program's window toolkit the page's canvas (Module.canvas) and, for a finger's drag, the
+// modifiers that the visitor chose among the page's touch-modifiers buttons
+// (Module.touchModifiers). The program's standard output goes to the console panel and to the
+// browser's console, line by line as printed; its standard error to the browser's console only.
+// The status line, and its data-state (loading, running, ended, failed), say how the program is.
 'use strict';
 
 var Module = (function() {
@@ -27,7 +29,13 @@ var Module = (function() {
   document.body.appendChild(script);
 
   return {
-    // Fetched into the program's working directory before main (web/page/preload.js).
+    canvas: main.querySelector('canvas'),
+    // GLUT_ACTIVE_* bits.
+    touchModifiers: function() {
+      var chosen = main.querySelector('input[name="touch-modifiers"]:checked');
+      return chosen ? (+chosen.value | 0) : 0;
+    },
+    // Fetched into the program's working directory before main (preload.js).
     preloadFiles: (main.dataset.files || '').split(/\s+/).filter(Boolean),
     print: function(line) {
       console.log(line);

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // The toolkit on a page: the canvas and its WebGL 2 context, the browser's animation frames as
-// the main loop, and the page's events, timers and menus through browser.js.
+// the main loop, and the page's events, timers and menus through the scripts in browser/.
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,9 +14,9 @@
 #include "platform/gl/layer.h"
 #include "platform/glut/toolkit.h"
 
-// browser.js
+// browser/*.js
 extern "C" {
-void glutPageOpenWindow(int width, int height, const char* title);
+void glutPageOpenWindow(int width, int height, const char* title, const char* target);
 float glutPageScale(void);
 void glutPageCloseWindow(void);
 void glutPageStartTimer(int timer, unsigned milliseconds);
@@ -27,7 +27,8 @@ void glutPageShowMenu(void);
 
 namespace {
 
-constexpr const char* kCanvas = "#canvas";
+// The name under which glutPageOpenWindow gives Emscripten's WebGL calls the page's canvas.
+constexpr const char* kCanvas = "!glut-window";
 // A menu that holds itself, directly or not, is cut off here.
 constexpr int kDeepestSubmenu = 8;
 
@@ -58,7 +59,7 @@ namespace glut::platform {
 void openSurface(int width, int height, const char* title) {
     static EMSCRIPTEN_WEBGL_CONTEXT_HANDLE context = 0;
     // Sized first: a new context takes the canvas's size, an old one follows it.
-    glutPageOpenWindow(width, height, title);
+    glutPageOpenWindow(width, height, title, kCanvas);
     layer::setSurfaceScale(glutPageScale());
     if (context > 0) {
         return;
@@ -96,7 +97,7 @@ void openMenu(int menu, int x, int y) {
 
 }  // namespace glut::platform
 
-// The page's events, from browser.js.
+// The page's events, from browser/*.js.
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void glutOnPageKey(int key, int x, int y, int modifiers) {
@@ -107,7 +108,19 @@ EMSCRIPTEN_KEEPALIVE void glutOnPageMouse(int button, int state, int x, int y, i
     glut::deliverMouse(button, state, x, y, modifiers);
 }
 
+// A finger's drag.
 EMSCRIPTEN_KEEPALIVE void glutOnPageMotion(int x, int y) {
+    glut::deliverMotion(x, y);
+}
+
+// The mouse moved with `buttonsDown` (bit b for GLUT button b) down: a held button that is no
+// longer down was released where the page could not see it (another window).
+EMSCRIPTEN_KEEPALIVE void glutOnPageMouseMove(int x, int y, int buttonsDown, int modifiers) {
+    for (int button = GLUT_LEFT_BUTTON; button <= GLUT_RIGHT_BUTTON; ++button) {
+        if (glut::buttonHeld(button) && (buttonsDown & (1 << button)) == 0) {
+            glut::deliverMouse(button, GLUT_UP, x, y, modifiers);
+        }
+    }
     glut::deliverMotion(x, y);
 }
 
@@ -130,7 +143,7 @@ EMSCRIPTEN_KEEPALIVE void glutOnPageMenuPick(int menu, int value) {
 
 // The browser calls frame() at every animation frame from here on. main() does not return: its
 // locals (the programs keep their images there) live as long as the page. exit() ends it all:
-// browser.js sees to that.
+// browser/end.js sees to that.
 void glutMainLoop(void) {
     emscripten_set_main_loop(frame, 0, 1);
 }

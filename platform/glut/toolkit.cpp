@@ -32,8 +32,6 @@ struct Window {
     unsigned buttonsHeld = 0;
 };
 
-// Recorded only: every surface has what the programs ask for, RGB, double-buffered, with depth.
-unsigned displayMode = GLUT_RGB | GLUT_SINGLE;
 Window window;
 Callbacks callbacks;
 // Only meaningful while a keyboard or mouse callback runs; 0 elsewhere.
@@ -113,14 +111,20 @@ void deliverMouse(int button, int state, int x, int y, int modifiers) {
     }
     if (state == GLUT_DOWN) {
         window.buttonsHeld |= buttonBit(button);
-    } else {
+    } else if (buttonHeld(button)) {
         window.buttonsHeld &= ~buttonBit(button);
+    } else {
+        return;
     }
     if (callbacks.mouse == nullptr) {
         return;
     }
     const ModifiersDuring during(modifiers);
     callbacks.mouse(button, state, x, y);
+}
+
+bool buttonHeld(int button) {
+    return button >= 0 && button <= 31 && (window.buttonsHeld & buttonBit(button)) != 0;
 }
 
 void deliverMotion(int x, int y) {
@@ -133,9 +137,8 @@ void deliverMotion(int x, int y) {
 
 void glutInit(int*, char**) {}
 
-void glutInitDisplayMode(unsigned int mode) {
-    displayMode = mode;
-}
+// Every surface has what the programs ask for: RGB, double-buffered, with depth.
+void glutInitDisplayMode(unsigned int) {}
 
 void glutInitWindowSize(int width, int height) {
     if (width > 0 && height > 0) {

@@ -3,7 +3,7 @@
 
 // The two halves of the window toolkit. The portable half (toolkit.cpp, timers.cpp, menus.cpp)
 // keeps the callbacks, timers and menus and decides what runs when; the platform (browser.cpp
-// with browser.js on a page, native_*.cpp on EGL for the tests) makes the surface, turns its own
+// with browser/*.js on a page, native_*.cpp on EGL for the tests) makes the surface, turns its own
 // events into the calls below and runs the loop. One window at a time.
 #pragma once
 
@@ -24,10 +24,12 @@ bool redisplayPosted();
 
 // Events at window pixels (y down) with the modifiers held (GLUT_ACTIVE_*). A press of a button
 // that has a menu attached opens the menu instead of reaching the program, and so does not its
-// release. Motion reaches the program only while a button it saw pressed is held.
+// release. A release, and motion, reach the program only while a button it saw pressed is held.
 void deliverKey(unsigned char key, int x, int y, int modifiers);
 void deliverMouse(int button, int state, int x, int y, int modifiers);
 void deliverMotion(int x, int y);
+// Whether the program saw `button` pressed and not yet released: the one record of held buttons.
+bool buttonHeld(int button);
 
 // A timer that platform::startTimer armed has run out: its callback runs, once.
 void fireTimer(int timer);
