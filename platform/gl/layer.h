@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What the window toolkit (web/glut) asks of the OpenGL layer: to start drawing on a surface
+// What the window toolkit (platform/glut) asks of the OpenGL layer: to start drawing on a surface
 // that has just become current, and to draw out what is still recorded when a frame ends.
 #pragma once
 

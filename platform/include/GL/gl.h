@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// The part of OpenGL 1.1 that Quelmire, Brindlefen, our GLU and the picture tools call, drawn on
-// WebGL 2 (or, for the tests, on OpenGL ES 3). Names, types and values are OpenGL's own, so the
-// programs' sources compile unchanged against this header.
+// The part of OpenGL 1.1 that the programs and our GLU call, drawn on WebGL 2 (or, for the
+// tests, on OpenGL ES 3). Names, types and values are OpenGL's own, so the programs' sources
+// compile unchanged against this header.
 #pragma once
 
 typedef unsigned int GLenum;
