@@ -1,65 +1,44 @@
 # SPDX-FileCopyrightText: 2026 The Quelmire developers
 # SPDX-License-Identifier: MIT
 
-# The site, made by the browser's build in build-web/site/: a static folder that any web server
-# can serve (`make web` does). index.html leads to a page for each program (quelmire.html,
-# brindlefen.html) with its canvas, console panel and hint; beside them the programs' .js and
-# .wasm, the texture files that the pages fetch for them, and the shared site.css and page.js.
-# The pages' sources are in web/page/. Included by the top-level CMakeLists.txt after the
-# programs.
+# The site knows both programs: it makes a page for each, and index.html that leads to them.
+# Made by the browser's build in build-web/site/: a static folder that any web server can serve
+# (`make web` does). Each program's page (quelmire.html, brindlefen.html) has its canvas,
+# console panel and hints; beside them the programs' .js and .wasm, the texture files that the
+# pages fetch for them, and the shared site.css and page.js, the pages' script, which hands the
+# program the canvas and the visitor's choices (see platform/CMakeLists.txt). Included by the
+# top-level CMakeLists.txt after the programs; link_for_page.cmake, before them.
 
 include(${PROJECT_SOURCE_DIR}/assets/textures.cmake)
 
 set(QUELMIRE_SITE_DIR ${CMAKE_BINARY_DIR}/site)
 set(_page_sources ${PROJECT_SOURCE_DIR}/site)
 
-# A window size as the program's header gives it: the page lays the canvas out at that size
-# before the program starts, so that nothing moves when it does.
-function(_site_window_size out header name)
-  file(STRINGS ${PROJECT_SOURCE_DIR}/${header} _line REGEX "${name} = [0-9]+;")
-  if(NOT _line MATCHES "= ([0-9]+)")
-    message(FATAL_ERROR "web/site.cmake: ${header} no longer gives ${name} as a number")
-  endif()
-  set(${out} ${CMAKE_MATCH_1} PARENT_SCOPE)
-endfunction()
+# What each program's page says of it and fetches for it comes from the program's own headers
+# (app/facts.h and app/page_facts.h, viewer/facts.h and viewer/page_facts.h), through
+# page_facts, which the build runs (with node, in the browser's build) to write the pages.
+add_executable(page_facts ${_page_sources}/page_facts.cpp)
+target_include_directories(page_facts PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(page_facts PRIVATE texture_table)
+# Run by node: its WebAssembly read from the file, not fetched.
+target_link_options(page_facts PRIVATE -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0)
 
-quelmire_texture_files(_site_all_textures ${QUELMIRE_DATA_DIR})
-set(_site_all_texture_names)
-foreach(_texture ${_site_all_textures})
-  get_filename_component(_name ${_texture} NAME)
-  list(APPEND _site_all_texture_names ${_name})
-endforeach()
+set(_site_pages)
 
-# add_site_page(PROGRAM NAME WIDTH HEIGHT TEXTURES HINT TOUCH_HINT [TOUCH_DRAGS]): the program's
-# page, and the program linked for it. TEXTURES are the names of the texture files that the
-# program reads; HINT says how to drive it with a mouse and keys, TOUCH_HINT with a finger.
-# TOUCH_DRAGS, pairs of a label and GLUT modifiers, are the choices the page offers of what a
-# finger's drag is (a phone has no Shift or Ctrl to hold); the first is chosen at start.
-function(add_site_page program name width height textures hint touch_hint)
-  set(PAGE_TOUCH_DRAGS "")
-  set(_drags ${ARGN})
-  if(_drags)
-    set(_choices "")
-    set(_checked " checked")
-    while(_drags)
-      list(POP_FRONT _drags _label _modifiers)
-      string(APPEND _choices "<label><input type=\"radio\" name=\"touch-modifiers\" \
-value=\"${_modifiers}\"${_checked}> ${_label}</label>\n")
-      set(_checked "")
-    endwhile()
-    set(PAGE_TOUCH_DRAGS
-        "<fieldset id=\"touch-drags\">\n<legend>A finger's drag</legend>\n${_choices}</fieldset>")
-  endif()
+# add_site_page(PROGRAM NAME): the program's page, titled NAME, and the program linked for it.
+function(add_site_page program name)
   link_for_page(${program})
 
-  set(PAGE_PROGRAM ${program})
-  set(PAGE_NAME ${name})
-  set(PAGE_WIDTH ${width})
-  set(PAGE_HEIGHT ${height})
-  string(REPLACE ";" " " PAGE_FILES "${textures}")
-  set(PAGE_HINT ${hint})
-  set(PAGE_TOUCH_HINT ${touch_hint})
-  configure_file(${_page_sources}/program.html.in ${QUELMIRE_SITE_DIR}/${program}.html @ONLY)
+  set(_page ${QUELMIRE_SITE_DIR}/${program}.html)
+  add_custom_command(
+    OUTPUT ${_page}
+    COMMAND ${CMAKE_COMMAND}
+            "-DFACTS=${CMAKE_CROSSCOMPILING_EMULATOR};$<TARGET_FILE:page_facts>"
+            -DPROGRAM=${program} -DNAME=${name} -DTEMPLATE=${_page_sources}/program.html.in
+            -DOUTPUT=${_page} -P ${_page_sources}/page.cmake
+    DEPENDS page_facts ${_page_sources}/program.html.in ${_page_sources}/page.cmake
+    COMMENT "Writing ${program}'s page"
+    VERBATIM)
 
   # Copied, not copied-if-different: a fresh time stamp keeps the rule from running again.
   add_custom_command(
@@ -69,24 +48,12 @@ value=\"${_modifiers}\"${_checked}> ${_label}</label>\n")
     DEPENDS ${program}
     COMMENT "Putting ${program} on its page"
     VERBATIM)
+  set(_site_pages ${_site_pages} ${_page} ${QUELMIRE_SITE_DIR}/${program}.js
+      ${QUELMIRE_SITE_DIR}/${program}.wasm PARENT_SCOPE)
 endfunction()
 
-_site_window_size(_quelmire_width app/facts.h kWindowWidth)
-_site_window_size(_quelmire_height app/facts.h kWindowHeight)
-add_site_page(quelmire Quelmire ${_quelmire_width} ${_quelmire_height}
-  "${_site_all_texture_names}"
-  "Drag to turn the scene (with Shift to zoom, with Ctrl to pan), right-click for the menu; \
-with the scene focused (click it), h shows the help and q quits."
-  "On a touch screen, drag one finger to turn the scene, or to zoom or pan it as chosen below; \
-touch and hold for the menu, which holds every other command."
-  turns 0 "zooms (as Shift)" 1 "pans (as Ctrl)" 2)
-
-_site_window_size(_brindlefen_size viewer/facts.h kViewerWindowSize)
-add_site_page(brindlefen Brindlefen ${_brindlefen_size} ${_brindlefen_size} grass.raw
-  "Drag to turn the land, right-click for the menu; with the picture focused (click it), \
-h shows the help and q quits."
-  "On a touch screen, drag one finger to turn the land; touch and hold for the menu, which \
-holds every command: the land, the duck, the help and Quit.")
+add_site_page(quelmire Quelmire)
+add_site_page(brindlefen Brindlefen)
 
 foreach(_file index.html site.css page.js)
   configure_file(${_page_sources}/${_file} ${QUELMIRE_SITE_DIR}/${_file} COPYONLY)
@@ -98,8 +65,11 @@ foreach(_program quelmire brindlefen)
                  ${QUELMIRE_SITE_DIR}/${_program}.png COPYONLY)
 endforeach()
 
+# Every texture file lies beside the pages; each page fetches those its program reads.
+quelmire_texture_files(_site_all_textures ${QUELMIRE_DATA_DIR})
 set(_site_textures)
-foreach(_name ${_site_all_texture_names})
+foreach(_texture ${_site_all_textures})
+  get_filename_component(_name ${_texture} NAME)
   list(APPEND _site_textures ${QUELMIRE_SITE_DIR}/${_name})
 endforeach()
 add_custom_command(
@@ -109,7 +79,4 @@ add_custom_command(
   COMMENT "Putting the textures beside the pages"
   VERBATIM)
 
-add_custom_target(site ALL
-  DEPENDS ${QUELMIRE_SITE_DIR}/quelmire.js ${QUELMIRE_SITE_DIR}/quelmire.wasm
-          ${QUELMIRE_SITE_DIR}/brindlefen.js ${QUELMIRE_SITE_DIR}/brindlefen.wasm
-          ${_site_textures})
+add_custom_target(site ALL DEPENDS ${_site_pages} ${_site_textures})
