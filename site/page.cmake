@@ -3,7 +3,8 @@
 
 # The site's page writer, run at build time (cmake -P) by site.cmake for each program:
 #   cmake -DFACTS=<command that prints the program's page facts> -DPROGRAM=<program>
-#         -DNAME=<the name the page shows> -DTEMPLATE=<program.html.in> -DOUTPUT=<page> -P page.cmake
+#         -DNAME=<the name the page shows> -DTEMPLATE=<program.html.in> -DOUTPUT=<page>
+#         -P page.cmake
 # FACTS is page_facts (page_facts.cpp) with how to run it; what it prints is JSON.
 
 execute_process(COMMAND ${FACTS} ${PROGRAM} OUTPUT_VARIABLE facts RESULT_VARIABLE status)
