@@ -15,7 +15,7 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
-#include "web/glu/quadric_shapes.h"
+#include "platform/glu/quadric_shapes.h"
 
 namespace {
 
