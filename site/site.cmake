@@ -5,8 +5,9 @@
 # Made by the browser's build in build-web/site/: a static folder that any web server can serve
 # (`make web` does). Each program's page (quelmire.html, brindlefen.html) has its canvas,
 # console panel and hints; beside them the programs' .js and .wasm, the texture files that the
-# pages fetch for them, and the shared site.css and page.js, the pages' script, which hands the
-# program the canvas and the visitor's choices (see platform/CMakeLists.txt). Included by the
+# pages fetch for them, the shared site.css with its fonts (tools/site_fonts) and page.js, the
+# pages' script, which hands the program the canvas and the visitor's choices (see
+# platform/CMakeLists.txt). Included by the
 # top-level CMakeLists.txt after the programs; link_for_page.cmake, before them.
 
 include(${PROJECT_SOURCE_DIR}/assets/textures.cmake)
@@ -59,6 +60,11 @@ foreach(_file index.html site.css page.js)
   configure_file(${_page_sources}/${_file} ${QUELMIRE_SITE_DIR}/${_file} COPYONLY)
 endforeach()
 
+include(${PROJECT_SOURCE_DIR}/tools/site_fonts/site_fonts.cmake)
+add_site_fonts(_site_fonts ${_page_sources} ${QUELMIRE_SITE_DIR}
+  ${QUELMIRE_SITE_DIR}/index.html ${QUELMIRE_SITE_DIR}/quelmire.html
+  ${QUELMIRE_SITE_DIR}/brindlefen.html ${QUELMIRE_SITE_DIR}/site.css)
+
 # The index shows the programs' screenshots, the same as the software centres'.
 foreach(_program quelmire brindlefen)
   configure_file(${PROJECT_SOURCE_DIR}/docs/screenshots/${_program}.png
@@ -79,4 +85,4 @@ add_custom_command(
   COMMENT "Putting the textures beside the pages"
   VERBATIM)
 
-add_custom_target(site ALL DEPENDS ${_site_pages} ${_site_textures})
+add_custom_target(site ALL DEPENDS ${_site_pages} ${_site_textures} ${_site_fonts})
