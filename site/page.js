@@ -6,7 +6,8 @@
 // modifiers that the visitor chose among the page's touch-modifiers buttons
 // (Module.touchModifiers). The program's standard output goes to the console panel and to the
 // browser's console, line by line as printed; its standard error to the browser's console only.
-// The status line, and its data-state (loading, running, ended, failed), say how the program is.
+// The status line, and its data-state (loading, running, paused, ended, failed), say how the
+// program is: paused while the browser has taken the canvas's GPU context away.
 'use strict';
 
 var Module = (function() {
@@ -48,6 +49,13 @@ var Module = (function() {
     },
     onRuntimeInitialized: function() {
       say('running', name + ' is running.');
+    },
+    onContextLost: function() {
+      say('paused', name + ' is paused: the browser has taken its drawing away. It goes on when ' +
+          'the browser gives it back.');
+    },
+    onContextRestored: function() {
+      say('running', name + ' is running again.');
     },
     onExit: function(code) {
       status.dataset.exitStatus = code;

@@ -35,6 +35,8 @@ struct Surface {
     // Device pixels per window pixel.
     float scale = 1.0f;
     std::map<std::uint32_t, GLuint> textures;  // the layer's names to WebGL's
+    // Taken away with its context (a lost WebGL context) until a new one is given.
+    bool lost = false;
     GLuint boundTexture = 0;
     bool textured = false;
     // What WebGL was last told, so that a batch changes only what differs.
@@ -43,6 +45,15 @@ struct Surface {
 };
 
 Surface surface;
+
+// Every texture image the program gave, as WebGL took it: a lost context takes WebGL's copies
+// with it, and a restored one is given them again from here.
+struct KeptImage {
+    int width;
+    int height;
+    std::vector<unsigned char> rgba;
+};
+std::map<std::uint32_t, KeptImage> keptImages;
 
 struct Batch {
     bool open = false;
@@ -278,6 +289,32 @@ void addClippedAtNearPlane(PrimitiveClass primitives, std::uint32_t base,
     }
 }
 
+void giveImage(std::uint32_t name, const KeptImage& image) {
+    bindSurfaceTexture(surfaceTexture(name));
+    emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    emscripten_glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA,
+                            GL_UNSIGNED_BYTE, image.rgba.data());
+}
+
+// Everything the renderer makes on a context, made on the current one: the program, the buffers
+// and every texture the program has given, with the viewport it last set. What WebGL was told
+// before is forgotten, so that the next batch tells it all again.
+void buildSurface() {
+    if (!loadWebGlCalls() || !buildProgram()) {
+        return;
+    }
+    makeBuffers();
+    surface.attached = true;
+    surface.stateKnown = false;
+    surface.boundTexture = 0;
+    surface.textures.clear();
+    for (const auto& [name, image] : keptImages) {
+        giveImage(name, image);
+    }
+    emscripten_glClearDepthf(1.0f);
+    setSurfaceViewport(context().viewport);
+}
+
 }  // namespace
 
 bool operator==(const DrawState& a, const DrawState& b) {
@@ -348,14 +385,12 @@ void setSurfaceViewport(const Viewport& viewport) {
 
 void uploadTexture(std::uint32_t name, const Texture& texture,
                    const std::vector<unsigned char>& rgba) {
+    const KeptImage& kept = keptImages[name] = {texture.width, texture.height, rgba};
     if (!surface.attached) {
         return;
     }
     drawBatch();
-    bindSurfaceTexture(surfaceTexture(name));
-    emscripten_glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    emscripten_glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, texture.width, texture.height, 0, GL_RGBA,
-                            GL_UNSIGNED_BYTE, rgba.data());
+    giveImage(name, kept);
 }
 
 std::vector<unsigned char> readSurface(int x, int y, int width, int height) {
@@ -402,18 +437,23 @@ void finishSurface() {
 }
 
 void attachSurface(int width, int height) {
-    if (!loadWebGlCalls() || !buildProgram()) {
-        return;
+    context().viewport = {0, 0, width, height};
+    if (!surface.lost) {
+        buildSurface();
     }
-    makeBuffers();
-    surface.attached = true;
-    surface.stateKnown = false;
-    surface.boundTexture = 0;
-    surface.textures.clear();
-    emscripten_glClearDepthf(1.0f);
-    Context& gl = context();
-    gl.viewport = {0, 0, width, height};
-    setSurfaceViewport(gl.viewport);
+}
+
+void loseSurface() {
+    surface.lost = true;
+    surface.attached = false;
+    batch.open = false;
+    batch.vertices.clear();
+    batch.indices.clear();
+}
+
+void restoreSurface() {
+    surface.lost = false;
+    buildSurface();
 }
 
 void setSurfaceScale(float scale) {

@@ -23,6 +23,7 @@ void glutPageStartTimer(int timer, unsigned milliseconds);
 void glutPageBeginMenu(int x, int y);
 void glutPageAddMenuEntry(int depth, const char* label, int menu, int value, int opensSubmenu);
 void glutPageShowMenu(void);
+void glutPageContextLost(void);
 }
 
 namespace {
@@ -79,6 +80,11 @@ void openSurface(int width, int height, const char* title) {
         std::fprintf(stderr, "%s: this browser offers the page no WebGL 2\n", title);
         std::exit(1);
     }
+    // Lost before it was ever drawn on: the layer waits for the browser to give it back.
+    if (emscripten_is_webgl_context_lost(context)) {
+        layer::loseSurface();
+        glutPageContextLost();
+    }
 }
 
 void closeSurface() {
@@ -128,6 +134,18 @@ EMSCRIPTEN_KEEPALIVE void glutOnPageMouseMove(int x, int y, int buttonsDown, int
 // drawn again, as a window that the window system exposes is.
 EMSCRIPTEN_KEEPALIVE void glutOnPageScale(float scale) {
     layer::setSurfaceScale(scale);
+    glutPostRedisplay();
+}
+
+// The browser took the canvas's context away: the program goes on, its frames drawing nothing.
+EMSCRIPTEN_KEEPALIVE void glutOnPageContextLost() {
+    layer::loseSurface();
+}
+
+// The browser gave a context back: everything is made on it again, and the picture drawn anew,
+// as a window that the window system exposes is.
+EMSCRIPTEN_KEEPALIVE void glutOnPageContextRestored() {
+    layer::restoreSurface();
     glutPostRedisplay();
 }
 

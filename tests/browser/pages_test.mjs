@@ -59,12 +59,14 @@ function everyNth({width, height, rgb}, step) {
 
 // The share of frame_compare.h counted both ways, in percent: the pixels of either picture that
 // match nothing within 8/255 at their place in the other or among its eight neighbours, over one
-// picture's pixels. A missing word counts as much as an extra one.
+// picture's pixels, the larger of the two. A missing word counts as much as an extra one.
 function bothWays(a, b, dir) {
     const [first, second] = [path.join(dir, 'a.ppm'), path.join(dir, 'b.ppm')];
     writePpm(first, a);
     writePpm(second, b);
-    return compareFrames(first, second).beyondNeighbours + compareFrames(second, first).beyondNeighbours;
+    const share = compareFrames(first, second).bothWays;
+    check(Number.isFinite(share), `compare_frames gave no share for ${first} and ${second}`);
+    return share;
 }
 
 // Fontconfig set-ups for the browser, written into `dir`: the machine's own with kExtraFont

@@ -82,6 +82,22 @@ mergeInto(LibraryManager.library, {
       }
     },
 
+    // A browser may take the canvas's WebGL context away (a tab in the background, a GPU
+    // reset) and give it back; it gives it back only to a page that said it wants it back, by
+    // preventing the loss's default. The page hears of both through Module.onContextLost and
+    // Module.onContextRestored.
+    watchContext: function(listeners, c) {
+      GlutPage.listen(listeners, c, 'webglcontextlost', function(e) {
+        e.preventDefault();
+        GlutPage.call(function() { _glutOnPageContextLost(); });
+        if (Module['onContextLost']) Module['onContextLost']();
+      });
+      GlutPage.listen(listeners, c, 'webglcontextrestored', function() {
+        GlutPage.call(function() { _glutOnPageContextRestored(); });
+        if (Module['onContextRestored']) Module['onContextRestored']();
+      });
+    },
+
     watchPixelRatio: function() {
       if (!window.matchMedia) return;
       var query = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
@@ -119,9 +135,15 @@ mergeInto(LibraryManager.library, {
       GlutKeys.watch(listeners, c);
       GlutTouch.watch(listeners, c);
       GlutPage.listen(listeners, window, 'resize', GlutPage.fitToScreen);
+      GlutPage.watchContext(listeners, c);
       GlutPage.watchPixelRatio();
     }
     c.focus({preventScroll: true});
+  },
+
+  // The context was lost before the program ever drew on it: no event will say so.
+  glutPageContextLost: function() {
+    if (Module['onContextLost']) Module['onContextLost']();
   },
 
   glutPageScale__deps: ['$GlutPage'],
