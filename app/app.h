@@ -37,7 +37,7 @@ struct SceneImages {
 };
 
 // Start-up steps, in the order main runs them once the window exists; the fixed GL state, set
-// between the textures and the fog, is shell::setFixedGlState, the same in both programs.
+// between the textures and the fog, is common::setFixedGlState, the same in both programs.
 void registerCallbacks();
 void startTimers();
 void buildMenus();

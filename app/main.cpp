@@ -7,7 +7,7 @@
 #include <GL/glut.h>
 
 #include "app/app.h"
-#include "shell/shell.h"
+#include "common/common.h"
 
 int main(int argc, char** argv) {
     using namespace quelmire;
@@ -15,13 +15,13 @@ int main(int argc, char** argv) {
         std::fputs("quelmire: out of memory: cannot create the GLU quadric\n", stderr);
         return 1;
     }
-    scene.windowId = shell::openWindow(argc, argv, kWindowWidth, kWindowHeight,
-                                       shell::ScreenPlace{kWindowX, kWindowY}, kWindowTitle);
+    scene.windowId = common::openWindow(argc, argv, kWindowWidth, kWindowHeight,
+                                        common::ScreenPlace{kWindowX, kWindowY}, kWindowTitle);
     registerCallbacks();
     startTimers();
     buildMenus();
     const SceneImages images = createTextures();
-    shell::setFixedGlState();
+    common::setFixedGlState();
     setFogParameters();
     setUpLight();
     printHelp();

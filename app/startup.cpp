@@ -5,9 +5,9 @@
 
 #include "anim/anim.h"
 #include "app/app.h"
+#include "common/common.h"
 #include "input/input.h"
 #include "render/render.h"
-#include "shell/shell.h"
 
 namespace quelmire {
 
@@ -25,7 +25,7 @@ constexpr float kFogColour[4] = {0.7f, 0.7f, 0.7f, 0.0f};
 
 // No redisplay: the next redisplay tick draws in the new size.
 void reshape(int width, int height) {
-    shell::setPerspective(width, height, kNear, kFar);
+    common::setPerspective(width, height, kNear, kFar);
 }
 
 void redisplayTimer(int) {
@@ -34,7 +34,7 @@ void redisplayTimer(int) {
 }
 
 void registerCallbacks() {
-    shell::registerCallbacks({display, keyboard, mouse, motion, reshape});
+    common::registerCallbacks({display, keyboard, mouse, motion, reshape});
 }
 
 void startTimers() {
@@ -46,14 +46,14 @@ void startTimers() {
 
 void buildMenus() {
     const int resetSubmenu = glutCreateMenu(resetMenu);
-    shell::addMenuEntries(kResetMenuEntries);
+    common::addMenuEntries(kResetMenuEntries);
     const int renderSubmenu = glutCreateMenu(renderModeMenu);
-    shell::addMenuEntries(kRenderModeMenuEntries);
+    common::addMenuEntries(kRenderModeMenuEntries);
     glutCreateMenu(mainMenu);
-    shell::addMenuEntries(kMainMenuEntriesAbove);
+    common::addMenuEntries(kMainMenuEntriesAbove);
     glutAddSubMenu(kResetSubmenuLabel, resetSubmenu);
     glutAddSubMenu(kRenderModeSubmenuLabel, renderSubmenu);
-    shell::addMenuEntries(kMainMenuEntriesBelow);
+    common::addMenuEntries(kMainMenuEntriesBelow);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 

@@ -7,8 +7,8 @@
 
 #include "anim/anim.h"
 #include "app/app.h"
+#include "common/common.h"
 #include "input/input.h"
-#include "shell/shell.h"
 
 namespace quelmire {
 
@@ -89,8 +89,8 @@ bool applyKey(unsigned char key) {
 }
 
 void keyboard(unsigned char key, int, int) {
-    if (shell::isQuitKey(key)) {
-        shell::quitWindow(scene.windowId);
+    if (common::isQuitKey(key)) {
+        common::quitWindow(scene.windowId);
     }
     applyKey(key);
 }

@@ -4,8 +4,8 @@
 #include <GL/glut.h>
 
 #include "app/app.h"
+#include "common/common.h"
 #include "input/input.h"
-#include "shell/shell.h"
 
 namespace quelmire {
 
@@ -55,8 +55,8 @@ void mouse(int button, int state, int x, int y) {
 
 void motion(int x, int y) {
     if (scene.rotating) {
-        shell::turnByDrag(x, y, scene.rotationX, scene.rotationY, scene.lastMouseX,
-                          scene.lastMouseY);
+        common::turnByDrag(x, y, scene.rotationX, scene.rotationY, scene.lastMouseX,
+                           scene.lastMouseY);
     } else if (scene.zooming) {
         // Zoom and pan measure from the press point: they work as rate controls.
         stepWithin(scene.zoom, stepsFrom(scene.lastMouseY, y), kZoomLow, kZoomHigh);

@@ -4,8 +4,8 @@
 #include <GL/glut.h>
 
 #include "app/app.h"
+#include "common/common.h"
 #include "render/render.h"
-#include "shell/shell.h"
 
 namespace quelmire {
 
@@ -49,7 +49,7 @@ void setFrameState() {
 // The camera stays on the modelview matrix after the frame: the sun tick places the light
 // through it between frames.
 void applyCamera() {
-    shell::placeCamera(scene.moveX, scene.moveY, scene.zoom, scene.rotationX, scene.rotationY);
+    common::placeCamera(scene.moveX, scene.moveY, scene.zoom, scene.rotationX, scene.rotationY);
 }
 
 void drawGrassLand() {
@@ -151,7 +151,7 @@ void display() {
     drawSun();
     switchFog();
     drawPond();
-    shell::finishFrame();
+    common::finishFrame();
 }
 
 }  // namespace quelmire

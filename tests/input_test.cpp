@@ -13,8 +13,8 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include "common/common.h"
 #include "input/input.h"
-#include "shell/shell.h"
 #include "tests/support/capture.h"
 #include "tests/support/expected.h"
 #include "tests/support/observed.h"
@@ -128,7 +128,7 @@ TEST_F(Input, EveryOtherByteIsIgnoredSilently) {
             keyboard(key, 0, 0);
             EXPECT_EQ(observe(), stirred) << "key " << k;
             EXPECT_FALSE(applyKey(key)) << "key " << k;
-            EXPECT_FALSE(shell::isQuitKey(key)) << "key " << k;
+            EXPECT_FALSE(common::isQuitKey(key)) << "key " << k;
         }
     });
     EXPECT_EQ(printed, "");
@@ -136,7 +136,7 @@ TEST_F(Input, EveryOtherByteIsIgnoredSilently) {
 
 TEST_F(Input, OnlyQXAndTheirCapitalsAreQuitKeys) {
     for (unsigned char key : std::string("qQxX")) {
-        EXPECT_TRUE(shell::isQuitKey(key)) << key;
+        EXPECT_TRUE(common::isQuitKey(key)) << key;
         EXPECT_FALSE(applyKey(key)) << "applyKey leaves quitting to the callback: " << key;
     }
 }

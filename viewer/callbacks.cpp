@@ -6,7 +6,7 @@
 #include <GL/glut.h>
 
 #include "assets/assets.h"
-#include "shell/shell.h"
+#include "common/common.h"
 #include "viewer/viewer.h"
 
 namespace brindlefen {
@@ -26,19 +26,19 @@ float flipped(float flag) {
 void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // No pan in this program: the camera only turns.
-    shell::placeCamera(0.0f, 0.0f, viewer.zoom, viewer.rotationX, viewer.rotationY);
+    common::placeCamera(0.0f, 0.0f, viewer.zoom, viewer.rotationX, viewer.rotationY);
     if (viewer.showLand != 0.0f) {
         drawLand(GL_TRIANGLES);
     }
     if (viewer.showDuck != 0.0f) {
         drawDuck(GL_TRIANGLES);
     }
-    shell::finishFrame();
+    common::finishFrame();
 }
 
 // Unlike Quelmire's, it redraws at once: this program has no redisplay timer.
 void reshape(int width, int height) {
-    shell::setPerspective(width, height, kNear, kFar);
+    common::setPerspective(width, height, kNear, kFar);
     glutPostRedisplay();
 }
 
@@ -47,12 +47,12 @@ void idle() {
 }
 
 void printHelp() {
-    shell::printLines(kViewerHelpLines);
+    common::printLines(kViewerHelpLines);
 }
 
 void keyboard(unsigned char key, int, int) {
-    if (shell::isQuitKey(key)) {
-        shell::quitWindow(viewer.windowId);
+    if (common::isQuitKey(key)) {
+        common::quitWindow(viewer.windowId);
     }
     if (key == 'h' || key == 'H') {
         printHelp();
@@ -78,8 +78,8 @@ void mouse(int button, int state, int x, int y) {
 
 void dragTo(int x, int y) {
     if (viewer.rotating) {
-        shell::turnByDrag(x, y, viewer.rotationX, viewer.rotationY, viewer.lastMouseX,
-                          viewer.lastMouseY);
+        common::turnByDrag(x, y, viewer.rotationX, viewer.rotationY, viewer.lastMouseX,
+                           viewer.lastMouseY);
     }
 }
 

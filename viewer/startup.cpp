@@ -4,15 +4,15 @@
 #include <GL/glut.h>
 
 #include "assets/assets.h"
-#include "shell/shell.h"
+#include "common/common.h"
 #include "viewer/viewer.h"
 
 namespace brindlefen {
 
 std::unique_ptr<kelImage> startViewer(int& argc, char** argv) {
     // No place asked for: the window system puts it where it likes.
-    viewer.windowId = shell::openWindow(argc, argv, kViewerWindowSize, kViewerWindowSize,
-                                        std::nullopt, kViewerTitle);
+    viewer.windowId = common::openWindow(argc, argv, kViewerWindowSize, kViewerWindowSize,
+                                         std::nullopt, kViewerTitle);
     registerViewerCallbacks();
     buildViewerMenu();
     // The grass texture is made but left unused: the land is drawn untextured here.
@@ -24,20 +24,20 @@ std::unique_ptr<kelImage> startViewer(int& argc, char** argv) {
 }
 
 void registerViewerCallbacks() {
-    shell::registerCallbacks({display, keyboard, mouse, motion, reshape});
+    common::registerCallbacks({display, keyboard, mouse, motion, reshape});
     // Quelmire redraws from a timer instead.
     glutIdleFunc(idle);
 }
 
 void buildViewerMenu() {
     glutCreateMenu(mainMenu);
-    shell::addMenuEntries(kViewerMenuEntries);
+    common::addMenuEntries(kViewerMenuEntries);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
 void setViewerGlState() {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    shell::setFixedGlState();
+    common::setFixedGlState();
     setUpViewerLight();
 }
 

@@ -3,7 +3,7 @@
 
 // What Brindlefen's room offers: its state, its GLUT callbacks and the plain functions behind
 // them, with the constants of viewer/facts.h (window, help lines, menu). It shares only assets/
-// (images, textures, meshes) and shell/ with Quelmire. Its names live in namespace brindlefen,
+// (images, textures, meshes) and common/ with Quelmire. Its names live in namespace brindlefen,
 // apart from Quelmire's namesakes (display, mouse, mainMenu, ...).
 #pragma once
 

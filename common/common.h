@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <optional>
 
-namespace shell {
+namespace common {
 
 // Where a window asks to stand on the screen: its top left, in pixels.
 struct ScreenPlace {
@@ -79,4 +79,4 @@ void printLines(const char* const (&lines)[N]) {
     printLines(lines, N);
 }
 
-}  // namespace shell
+}  // namespace common

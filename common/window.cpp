@@ -3,9 +3,9 @@
 
 #include <GL/glut.h>
 
-#include "shell/shell.h"
+#include "common/common.h"
 
-namespace shell {
+namespace common {
 
 namespace {
 
@@ -62,4 +62,4 @@ void finishFrame() {
     glutSwapBuffers();
 }
 
-}  // namespace shell
+}  // namespace common

@@ -6,9 +6,9 @@
 
 #include <GL/glut.h>
 
-#include "shell/shell.h"
+#include "common/common.h"
 
-namespace shell {
+namespace common {
 
 void turnByDrag(int x, int y, float& rotationX, float& rotationY, float& lastMouseX,
                 float& lastMouseY) {
@@ -41,4 +41,4 @@ void printLines(const char* const* lines, std::size_t count) {
     }
 }
 
-}  // namespace shell
+}  // namespace common
