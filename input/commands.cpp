@@ -13,17 +13,17 @@
 namespace quelmire {
 
 void resetZoom() {
-    scene.zoom = SceneState{}.zoom;
+    scene.camera.zoom = SceneState{}.camera.zoom;
 }
 
 void resetRotation() {
-    scene.rotationX = SceneState{}.rotationX;
-    scene.rotationY = SceneState{}.rotationY;
+    scene.camera.rotationX = SceneState{}.camera.rotationX;
+    scene.camera.rotationY = SceneState{}.camera.rotationY;
 }
 
 void resetMove() {
-    scene.moveX = 0.0f;
-    scene.moveY = 0.0f;
+    scene.camera.moveX = 0.0f;
+    scene.camera.moveY = 0.0f;
 }
 
 void setFilled() {

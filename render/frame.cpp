@@ -49,7 +49,7 @@ void setFrameState() {
 // The camera stays on the modelview matrix after the frame: the sun tick places the light
 // through it between frames.
 void applyCamera() {
-    common::placeCamera(scene.moveX, scene.moveY, scene.zoom, scene.rotationX, scene.rotationY);
+    common::placeCamera(scene.camera);
 }
 
 void drawGrassLand() {

@@ -26,7 +26,7 @@ float flipped(float flag) {
 void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // No pan in this program: the camera only turns.
-    common::placeCamera(0.0f, 0.0f, viewer.zoom, viewer.rotationX, viewer.rotationY);
+    common::placeCamera(viewer.camera);
     if (viewer.showLand != 0.0f) {
         drawLand(GL_TRIANGLES);
     }
@@ -62,12 +62,13 @@ void keyboard(unsigned char key, int, int) {
 // Not Quelmire's pressButton: here only the left button starts or ends the turn, other buttons
 // leave it running, and there are no modifiers to read.
 void recordButton(int button, int state, int x, int y) {
-    viewer.lastMouseX = static_cast<float>(x);
-    viewer.lastMouseY = static_cast<float>(y);
+    common::Camera& camera = viewer.camera;
+    camera.lastMouseX = static_cast<float>(x);
+    camera.lastMouseY = static_cast<float>(y);
     if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN) {
-        viewer.rotating = true;
+        camera.rotating = true;
     } else if (button == GLUT_LEFT_BUTTON && state == GLUT_UP) {
-        viewer.rotating = false;
+        camera.rotating = false;
     }
 }
 
@@ -77,9 +78,8 @@ void mouse(int button, int state, int x, int y) {
 }
 
 void dragTo(int x, int y) {
-    if (viewer.rotating) {
-        common::turnByDrag(x, y, viewer.rotationX, viewer.rotationY, viewer.lastMouseX,
-                           viewer.lastMouseY);
+    if (viewer.camera.rotating) {
+        common::turnByDrag(x, y, viewer.camera);
     }
 }
 

@@ -11,14 +11,15 @@
 
 #include <GL/gl.h>
 
+#include "common/common.h"
 #include "viewer/facts.h"
 
 class kelImage;
 
 namespace brindlefen {
 
-// Not Quelmire's SceneState: the fields the two have in common start at other values here (no
-// turn, no zoom), and this program has no pan, render modes, sun or ducks.
+// Not Quelmire's SceneState: this program has no render modes, sun or ducks, and its camera
+// starts elsewhere.
 struct ViewerState {
     float lightPosition[4] = {0.0f, 1000.0f, 0.0f, 1.0f};
     // Flags that hold exactly 1 or 0.
@@ -26,12 +27,8 @@ struct ViewerState {
     float showDuck = 0.0f;
     GLuint grassTexture = 0;
     int windowId = 0;
-    bool rotating = false;
-    float lastMouseX = 0.0f;
-    float lastMouseY = 0.0f;
-    float rotationX = 0.0f;
-    float rotationY = 0.0f;
-    float zoom = 0.0f;  // never changed: the eye stays 500 units back
+    // No turn to start with; zoom is never changed, so the eye stays 500 units back.
+    common::Camera camera{/*rotationX=*/0.0f, /*rotationY=*/0.0f, /*zoom=*/0.0f};
 };
 
 inline ViewerState viewer;
