@@ -36,8 +36,12 @@ struct SceneImages {
     std::unique_ptr<kelImage> grass;
 };
 
-// Start-up steps, in the order main runs them once the window exists; the fixed GL state, set
-// between the textures and the fog, is common::setFixedGlState, the same in both programs.
+// main's start-up up to its main loop, shaped as Brindlefen's: the window (its id in
+// scene.windowId), then the steps below in their order, with the fixed GL state of both
+// programs between the textures and the fog, and the help last. The images live as long as
+// the result.
+SceneImages start(int& argc, char** argv);
+// Start-up steps after the window exists, in the order start runs them.
 void registerCallbacks();
 void startTimers();
 void buildMenus();

@@ -23,6 +23,20 @@ constexpr float kFogColour[4] = {0.7f, 0.7f, 0.7f, 0.0f};
 
 }  // namespace
 
+SceneImages start(int& argc, char** argv) {
+    scene.windowId = common::openWindow(argc, argv, kWindowWidth, kWindowHeight,
+                                        common::ScreenPlace{kWindowX, kWindowY}, kWindowTitle);
+    registerCallbacks();
+    startTimers();
+    buildMenus();
+    SceneImages images = createTextures();
+    common::setFixedGlState();
+    setFogParameters();
+    setUpLight();
+    printHelp();
+    return images;
+}
+
 // No redisplay: the next redisplay tick draws in the new size.
 void reshape(int width, int height) {
     common::setPerspective(width, height, kNear, kFar);

@@ -83,7 +83,7 @@ class Viewer : public ::testing::Test {
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         glDisable(GL_TEXTURE_2D);
-        setViewerGlState();
+        setGlState();
         reshape(width, height);
         width_ = width;
         height_ = height;

@@ -9,41 +9,45 @@
 
 namespace brindlefen {
 
-std::unique_ptr<kelImage> startViewer(int& argc, char** argv) {
+std::unique_ptr<kelImage> start(int& argc, char** argv) {
     // No place asked for: the window system puts it where it likes.
     viewer.windowId = common::openWindow(argc, argv, kViewerWindowSize, kViewerWindowSize,
                                          std::nullopt, kViewerTitle);
-    registerViewerCallbacks();
-    buildViewerMenu();
-    // The grass texture is made but left unused: the land is drawn untextured here.
-    glEnable(GL_TEXTURE_2D);
-    auto grass = makeTexture(viewer.grassTexture, kGrassTextureFile);
-    glDisable(GL_TEXTURE_2D);
-    setViewerGlState();
+    registerCallbacks();
+    buildMenu();
+    auto grass = createTexture();
+    setGlState();
     return grass;
 }
 
-void registerViewerCallbacks() {
+void registerCallbacks() {
     common::registerCallbacks({display, keyboard, mouse, motion, reshape});
     // Quelmire redraws from a timer instead.
     glutIdleFunc(idle);
 }
 
-void buildViewerMenu() {
+void buildMenu() {
     glutCreateMenu(mainMenu);
     common::addMenuEntries(kViewerMenuEntries);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
-void setViewerGlState() {
+std::unique_ptr<kelImage> createTexture() {
+    glEnable(GL_TEXTURE_2D);
+    auto grass = makeTexture(viewer.grassTexture, kGrassTextureFile);
+    glDisable(GL_TEXTURE_2D);
+    return grass;
+}
+
+void setGlState() {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     common::setFixedGlState();
-    setUpViewerLight();
+    setUpLight();
 }
 
 // The modelview matrix is still the identity: the light stays fixed relative to the eye. Its
 // colours stay GL's defaults for light 0, where Quelmire gives its light the sun's.
-void setUpViewerLight() {
+void setUpLight() {
     glLightfv(GL_LIGHT0, GL_POSITION, viewer.lightPosition);
     glEnable(GL_LIGHT0);
 }

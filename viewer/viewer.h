@@ -48,15 +48,18 @@ void printHelp();
 void recordButton(int button, int state, int x, int y);
 void dragTo(int x, int y);
 
-// main's start-up up to its main loop: the window (its id in viewer.windowId), then the steps
-// below. The grass texture's image lives as long as the result.
-std::unique_ptr<kelImage> startViewer(int& argc, char** argv);
-// Start-up steps after the window exists, in the order startViewer runs them.
-void registerViewerCallbacks();
-void buildViewerMenu();
-// The clear colour, the fixed GL state of both programs, then setUpViewerLight.
-void setViewerGlState();
+// main's start-up up to its main loop, shaped as Quelmire's: the window (its id in
+// viewer.windowId), then the steps below in their order. The grass texture's image lives as
+// long as the result. The tools that draw Brindlefen's pictures start it the same way.
+std::unique_ptr<kelImage> start(int& argc, char** argv);
+// Start-up steps after the window exists, in the order start runs them.
+void registerCallbacks();
+void buildMenu();
+// Made but left unused: the land is drawn untextured here. Texturing is off again afterwards.
+std::unique_ptr<kelImage> createTexture();
+// The clear colour, the fixed GL state of both programs, then setUpLight.
+void setGlState();
 // Light 0: its place, then switched on.
-void setUpViewerLight();
+void setUpLight();
 
 }  // namespace brindlefen
