@@ -30,10 +30,10 @@ void redisplayTimer(int value);
 // The images behind the four textures. They stay alive until main ends; the members are
 // destroyed in reverse order (grass, second sign, first sign, wood).
 struct SceneImages {
-    std::unique_ptr<kelImage> wood;
-    std::unique_ptr<kelImage> sign1;
-    std::unique_ptr<kelImage> sign2;
-    std::unique_ptr<kelImage> grass;
+    std::unique_ptr<assets::kelImage> wood;
+    std::unique_ptr<assets::kelImage> sign1;
+    std::unique_ptr<assets::kelImage> sign2;
+    std::unique_ptr<assets::kelImage> grass;
 };
 
 // main's start-up up to its main loop, shaped as Brindlefen's: the window (its id in

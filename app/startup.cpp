@@ -74,10 +74,10 @@ void buildMenus() {
 // One after the other, each complete before the next.
 SceneImages createTextures() {
     SceneImages images;
-    images.wood = makeTexture(scene.woodTexture, kWoodTextureFile);
-    images.sign1 = makeTexture(scene.signTexture1, kSign1TextureFile);
-    images.sign2 = makeTexture(scene.signTexture2, kSign2TextureFile);
-    images.grass = makeTexture(scene.grassTexture, kGrassTextureFile);
+    images.wood = assets::makeTexture(scene.woodTexture, assets::kWoodTextureFile);
+    images.sign1 = assets::makeTexture(scene.signTexture1, assets::kSign1TextureFile);
+    images.sign2 = assets::makeTexture(scene.signTexture2, assets::kSign2TextureFile);
+    images.grass = assets::makeTexture(scene.grassTexture, assets::kGrassTextureFile);
     return images;
 }
 

@@ -15,6 +15,8 @@
 #include "assets/scene_layout.h"
 #include "assets/texture_files.h"
 
+namespace assets {
+
 // An RGB pixel buffer filled from a headerless RAW file. Owns its buffer; never copied, since
 // a member-wise copy would free the same buffer twice.
 class kelImage {
@@ -52,3 +54,5 @@ GLenum elementModeFor(int renderPrimitive);
 // the origin with whatever texture is bound; the duck scaled by 200, with GL_NORMALIZE left on.
 void drawLand(GLenum mode);
 void drawDuck(GLenum mode);
+
+}  // namespace assets

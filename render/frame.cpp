@@ -21,9 +21,9 @@ constexpr int kSunStacks = 25;
 constexpr float kFixedSunHeight = 800.0f;
 
 // The duck group: one big duck and, in a smaller frame turned to face it, two little ones.
-constexpr float kDuckGroupPlace[3] = {static_cast<float>(kDuckSpot.x),
-                                      static_cast<float>(kDuckGroupY),
-                                      static_cast<float>(kDuckSpot.z)};
+constexpr float kDuckGroupPlace[3] = {static_cast<float>(assets::kDuckSpot.x),
+                                      static_cast<float>(assets::kDuckGroupY),
+                                      static_cast<float>(assets::kDuckSpot.z)};
 constexpr float kDuckGroupTilt = 90.0f;  // about x: the model's -z top becomes the scene's +y
 constexpr float kDuckGroupScale = 0.02f;
 constexpr float kSmallDuckScale = 0.6f;

@@ -15,7 +15,7 @@ void display();
 void drawWater();
 
 // Quelmire's forms of the mesh drawing: the land and the duck in the scene's current render
-// mode. They pass its element mode on to assets' drawLand(GLenum) and drawDuck(GLenum).
+// mode. They pass its element mode on to assets::drawLand(GLenum) and assets::drawDuck(GLenum).
 void drawLand();
 void drawDuck();
 

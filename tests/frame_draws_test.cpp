@@ -54,7 +54,7 @@ void record(std::vector<Draw>& draws) {
 extern "C" {
 void __real_glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices);
 void __wrap_glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) {
-    if (count == duckIndexCount) {
+    if (count == assets::duckIndexCount) {
         record(duckDraws);
     }
     __real_glDrawElements(mode, count, type, indices);

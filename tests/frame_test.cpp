@@ -10,6 +10,7 @@
 #include "render/render.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace assets;
 using namespace quelmire;
 
 namespace {

@@ -15,6 +15,7 @@
 #include "tests/support/paths.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace assets;
 using namespace quelmire;
 
 namespace {

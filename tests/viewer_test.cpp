@@ -19,6 +19,7 @@
 #include "tests/support/program.h"
 #include "viewer/viewer.h"
 
+using namespace assets;
 using namespace brindlefen;
 
 namespace {

@@ -28,10 +28,10 @@ void display() {
     // No pan in this program: the camera only turns.
     common::placeCamera(viewer.camera);
     if (viewer.showLand != 0.0f) {
-        drawLand(GL_TRIANGLES);
+        assets::drawLand(GL_TRIANGLES);
     }
     if (viewer.showDuck != 0.0f) {
-        drawDuck(GL_TRIANGLES);
+        assets::drawDuck(GL_TRIANGLES);
     }
     common::finishFrame();
 }

@@ -9,7 +9,7 @@
 
 namespace brindlefen {
 
-std::unique_ptr<kelImage> start(int& argc, char** argv) {
+std::unique_ptr<assets::kelImage> start(int& argc, char** argv) {
     // No place asked for: the window system puts it where it likes.
     viewer.windowId = common::openWindow(argc, argv, kViewerWindowSize, kViewerWindowSize,
                                          std::nullopt, kViewerTitle);
@@ -32,9 +32,9 @@ void buildMenu() {
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
-std::unique_ptr<kelImage> createTexture() {
+std::unique_ptr<assets::kelImage> createTexture() {
     glEnable(GL_TEXTURE_2D);
-    auto grass = makeTexture(viewer.grassTexture, kGrassTextureFile);
+    auto grass = assets::makeTexture(viewer.grassTexture, assets::kGrassTextureFile);
     glDisable(GL_TEXTURE_2D);
     return grass;
 }

@@ -14,7 +14,9 @@
 #include "common/common.h"
 #include "viewer/facts.h"
 
+namespace assets {
 class kelImage;
+}  // namespace assets
 
 namespace brindlefen {
 
@@ -51,12 +53,12 @@ void dragTo(int x, int y);
 // main's start-up up to its main loop, shaped as Quelmire's: the window (its id in
 // viewer.windowId), then the steps below in their order. The grass texture's image lives as
 // long as the result. The tools that draw Brindlefen's pictures start it the same way.
-std::unique_ptr<kelImage> start(int& argc, char** argv);
+std::unique_ptr<assets::kelImage> start(int& argc, char** argv);
 // Start-up steps after the window exists, in the order start runs them.
 void registerCallbacks();
 void buildMenu();
 // Made but left unused: the land is drawn untextured here. Texturing is off again afterwards.
-std::unique_ptr<kelImage> createTexture();
+std::unique_ptr<assets::kelImage> createTexture();
 // The clear colour, the fixed GL state of both programs, then setUpLight.
 void setGlState();
 // Light 0: its place, then switched on.
