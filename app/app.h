@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What the application shell offers the other rooms: the scene state, the console help, the
-// projection and redisplay callbacks, and the start-up steps that main runs in order; with
+// Quelmire's state and start-up, its application shell: the scene state, the console help, the
+// projection and redisplay callbacks, and start with the start-up steps it runs in order; with
 // them the constants of app/facts.h (window, help lines, menus, materials).
 // Quelmire's code lives in namespace quelmire, Brindlefen's in brindlefen: their callbacks have
 // the same names, and one tool or test may hold both programs.

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What both programs share: RAW images, the texture files and the texture procedure, the two
-// embedded meshes with their drawing, and the scene layout that the land was made for. Nothing
-// here knows either program's state: the mesh drawing takes its element mode as an argument.
+// Both programs' assets, in namespace assets: RAW images, the texture files and the texture
+// procedure, the two embedded meshes with their drawing, and the scene layout that the land was
+// made for. Nothing here knows either program's state: the mesh drawing takes its element mode
+// as an argument.
 #pragma once
 
 #include <cstdint>

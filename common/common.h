@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What both programs' GLUT shells do alike, written once: the window they open, the callbacks
-// they register, their fixed GL state, projection, camera and frame end, the turning drag, the
-// quit keys, the menu entries and the help lines. It knows nothing of either program: each hands
-// in its own values and state.
+// Both programs' common GLUT code, what they do alike written once: the camera type, the window
+// they open, the callbacks they register, their fixed GL state, projection, camera placing and
+// frame end, the turning drag, the quit keys, the menu entries and the help lines. It knows
+// nothing else of either program: each hands in its own values and state.
 #pragma once
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What the scene rendering offers: Quelmire's display callback and the pieces of its frame.
+// Quelmire's scene rendering: its display callback and the pieces of its frame.
 #pragma once
 
 #include <GL/gl.h>

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What Brindlefen's room offers: its state, its GLUT callbacks and the plain functions behind
-// them, with the constants of viewer/facts.h (window, help lines, menu). It shares only assets/
-// (images, textures, meshes) and common/ with Quelmire. Its names live in namespace brindlefen,
-// apart from Quelmire's namesakes (display, mouse, mainMenu, ...).
+// Brindlefen's whole program but its main: its state, its start-up, its GLUT callbacks and the
+// plain functions behind them, with the constants of viewer/facts.h (window, help lines, menu).
+// It shares only assets/ (images, textures, meshes) and common/ with Quelmire. Its names live in
+// namespace brindlefen, apart from Quelmire's namesakes (start, display, mouse, mainMenu, ...).
 #pragma once
 
 #include <memory>
