@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What the animation room offers: the sun and sky cycle and the duck walks of Quelmire. Each
-// timer callback applies its tick to GL and re-arms; the arithmetic is in plain functions.
+// Quelmire's animation: the sun and sky cycle and the duck walks. Each timer callback applies
+// its tick to GL and re-arms; the arithmetic is in plain functions.
 #pragma once
 
 namespace quelmire {

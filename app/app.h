@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What the application shell offers the other rooms: the scene state, the console help, the
-// projection and redisplay callbacks, and the start-up steps that main runs in order; with
+// Quelmire's state and start-up, its application shell: the scene state, the console help, the
+// projection and redisplay callbacks, and start with the start-up steps it runs in order; with
 // them the constants of app/facts.h (window, help lines, menus, materials).
 // Quelmire's code lives in namespace quelmire, Brindlefen's in brindlefen: their callbacks have
 // the same names, and one tool or test may hold both programs.
@@ -30,14 +30,18 @@ void redisplayTimer(int value);
 // The images behind the four textures. They stay alive until main ends; the members are
 // destroyed in reverse order (grass, second sign, first sign, wood).
 struct SceneImages {
-    std::unique_ptr<kelImage> wood;
-    std::unique_ptr<kelImage> sign1;
-    std::unique_ptr<kelImage> sign2;
-    std::unique_ptr<kelImage> grass;
+    std::unique_ptr<assets::kelImage> wood;
+    std::unique_ptr<assets::kelImage> sign1;
+    std::unique_ptr<assets::kelImage> sign2;
+    std::unique_ptr<assets::kelImage> grass;
 };
 
-// Start-up steps, in the order main runs them once the window exists; the fixed GL state, set
-// between the textures and the fog, is shell::setFixedGlState, the same in both programs.
+// main's start-up up to its main loop, shaped as Brindlefen's: the window (its id in
+// scene.windowId), then the steps below in their order, with the fixed GL state of both
+// programs between the textures and the fog, and the help last. The images live as long as
+// the result.
+SceneImages start(int& argc, char** argv);
+// Start-up steps after the window exists, in the order start runs them.
 void registerCallbacks();
 void startTimers();
 void buildMenus();

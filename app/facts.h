@@ -7,7 +7,7 @@
 // and link nothing of the program. What the program runs is in app/app.h.
 #pragma once
 
-#include "shell/shell.h"
+#include "common/common.h"
 
 namespace quelmire {
 
@@ -39,23 +39,23 @@ enum RenderMenuValue { kMenuFilled = 1, kMenuLines = 2, kMenuPoints = 3 };
 
 // The pop-up menus as the user sees them, top to bottom. The top level holds the two submenus
 // between its second and third entries.
-inline constexpr shell::MenuEntry kResetMenuEntries[] = {
+inline constexpr common::MenuEntry kResetMenuEntries[] = {
     {"Reset Zoom", kMenuResetZoom},
     {"Reset Rotation", kMenuResetRotation},
     {"Reset Move", kMenuResetMove},
 };
-inline constexpr shell::MenuEntry kRenderModeMenuEntries[] = {
+inline constexpr common::MenuEntry kRenderModeMenuEntries[] = {
     {"Filled", kMenuFilled},
     {"Lines", kMenuLines},
     {"Points", kMenuPoints},
 };
-inline constexpr shell::MenuEntry kMainMenuEntriesAbove[] = {
+inline constexpr common::MenuEntry kMainMenuEntriesAbove[] = {
     {"Toggle Light (Sun/Fixed)", kMenuToggleLight},
     {"Toggle Fog", kMenuToggleFog},
 };
 inline constexpr const char* kResetSubmenuLabel = "Reset";
 inline constexpr const char* kRenderModeSubmenuLabel = "Change Render Mode";
-inline constexpr shell::MenuEntry kMainMenuEntriesBelow[] = {
+inline constexpr common::MenuEntry kMainMenuEntriesBelow[] = {
     {"Help", kMenuHelp},
     {"Quit", kMenuQuit},
 };

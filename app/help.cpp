@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/app.h"
-#include "shell/shell.h"
+#include "common/common.h"
 
 namespace quelmire {
 
 void printHelp() {
-    shell::printLines(kHelpLines);
+    common::printLines(kHelpLines);
 }
 
 }  // namespace quelmire

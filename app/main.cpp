@@ -7,7 +7,6 @@
 #include <GL/glut.h>
 
 #include "app/app.h"
-#include "shell/shell.h"
 
 int main(int argc, char** argv) {
     using namespace quelmire;
@@ -15,16 +14,7 @@ int main(int argc, char** argv) {
         std::fputs("quelmire: out of memory: cannot create the GLU quadric\n", stderr);
         return 1;
     }
-    scene.windowId = shell::openWindow(argc, argv, kWindowWidth, kWindowHeight,
-                                       shell::ScreenPlace{kWindowX, kWindowY}, kWindowTitle);
-    registerCallbacks();
-    startTimers();
-    buildMenus();
-    const SceneImages images = createTextures();
-    shell::setFixedGlState();
-    setFogParameters();
-    setUpLight();
-    printHelp();
+    const SceneImages images = start(argc, argv);
     glutMainLoop();
     return 0;
 }

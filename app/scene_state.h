@@ -8,6 +8,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include "common/common.h"
+
 namespace quelmire {
 
 // Render-mode pairs: the primitive that shapes drawn vertex by vertex pass to glBegin, and
@@ -20,20 +22,9 @@ constexpr int kLinesStyle = GLU_LINE;
 constexpr int kPointsStyle = GLU_POINT;
 
 struct SceneState {
-    // Camera: translate by (moveX, moveY, zoom - 500), then turn by rotationX about x and
-    // rotationY about y. Angles in degrees, never wrapped.
-    float rotationX = 5.0f;
-    float rotationY = 50.0f;
-    float zoom = 450.0f;
-    float moveX = 0.0f;
-    float moveY = 0.0f;
-
-    // Left-button drag: at most one flag is set; the reference point is in window pixels.
-    bool rotating = false;
-    bool zooming = false;
-    bool moving = false;
-    float lastMouseX = 0.0f;
-    float lastMouseY = 0.0f;
+    // The camera starts turned 5 degrees about x and 50 about y, with the eye 50 units back; the
+    // reset commands bring it back to these values. Unpanned, no drag in progress.
+    common::Camera camera{/*rotationX=*/5.0f, /*rotationY=*/50.0f, /*zoom=*/450.0f};
 
     int renderPrimitive = kFilledPrimitive;
     int quadricStyle = kFilledStyle;

@@ -5,9 +5,9 @@
 
 #include "anim/anim.h"
 #include "app/app.h"
+#include "common/common.h"
 #include "input/input.h"
 #include "render/render.h"
-#include "shell/shell.h"
 
 namespace quelmire {
 
@@ -23,9 +23,23 @@ constexpr float kFogColour[4] = {0.7f, 0.7f, 0.7f, 0.0f};
 
 }  // namespace
 
+SceneImages start(int& argc, char** argv) {
+    scene.windowId = common::openWindow(argc, argv, kWindowWidth, kWindowHeight,
+                                        common::ScreenPlace{kWindowX, kWindowY}, kWindowTitle);
+    registerCallbacks();
+    startTimers();
+    buildMenus();
+    SceneImages images = createTextures();
+    common::setFixedGlState();
+    setFogParameters();
+    setUpLight();
+    printHelp();
+    return images;
+}
+
 // No redisplay: the next redisplay tick draws in the new size.
 void reshape(int width, int height) {
-    shell::setPerspective(width, height, kNear, kFar);
+    common::setPerspective(width, height, kNear, kFar);
 }
 
 void redisplayTimer(int) {
@@ -34,7 +48,7 @@ void redisplayTimer(int) {
 }
 
 void registerCallbacks() {
-    shell::registerCallbacks({display, keyboard, mouse, motion, reshape});
+    common::registerCallbacks({display, keyboard, mouse, motion, reshape});
 }
 
 void startTimers() {
@@ -46,24 +60,24 @@ void startTimers() {
 
 void buildMenus() {
     const int resetSubmenu = glutCreateMenu(resetMenu);
-    shell::addMenuEntries(kResetMenuEntries);
+    common::addMenuEntries(kResetMenuEntries);
     const int renderSubmenu = glutCreateMenu(renderModeMenu);
-    shell::addMenuEntries(kRenderModeMenuEntries);
+    common::addMenuEntries(kRenderModeMenuEntries);
     glutCreateMenu(mainMenu);
-    shell::addMenuEntries(kMainMenuEntriesAbove);
+    common::addMenuEntries(kMainMenuEntriesAbove);
     glutAddSubMenu(kResetSubmenuLabel, resetSubmenu);
     glutAddSubMenu(kRenderModeSubmenuLabel, renderSubmenu);
-    shell::addMenuEntries(kMainMenuEntriesBelow);
+    common::addMenuEntries(kMainMenuEntriesBelow);
     glutAttachMenu(GLUT_RIGHT_BUTTON);
 }
 
 // One after the other, each complete before the next.
 SceneImages createTextures() {
     SceneImages images;
-    images.wood = makeTexture(scene.woodTexture, kWoodTextureFile);
-    images.sign1 = makeTexture(scene.signTexture1, kSign1TextureFile);
-    images.sign2 = makeTexture(scene.signTexture2, kSign2TextureFile);
-    images.grass = makeTexture(scene.grassTexture, kGrassTextureFile);
+    images.wood = assets::makeTexture(scene.woodTexture, assets::kWoodTextureFile);
+    images.sign1 = assets::makeTexture(scene.signTexture1, assets::kSign1TextureFile);
+    images.sign2 = assets::makeTexture(scene.signTexture2, assets::kSign2TextureFile);
+    images.grass = assets::makeTexture(scene.grassTexture, assets::kGrassTextureFile);
     return images;
 }
 

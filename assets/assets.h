@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What both programs share: RAW images, the texture files and the texture procedure, the two
-// embedded meshes with their drawing, and the scene layout that the land was made for. Nothing
-// here knows either program's state: the mesh drawing takes its element mode as an argument.
+// Both programs' assets, in namespace assets: RAW images, the texture files and the texture
+// procedure, the two embedded meshes with their drawing, and the scene layout that the land was
+// made for. Nothing here knows either program's state: the mesh drawing takes its element mode
+// as an argument.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,8 @@
 #include "assets/meshes.h"
 #include "assets/scene_layout.h"
 #include "assets/texture_files.h"
+
+namespace assets {
 
 // An RGB pixel buffer filled from a headerless RAW file. Owns its buffer; never copied, since
 // a member-wise copy would free the same buffer twice.
@@ -52,3 +55,5 @@ GLenum elementModeFor(int renderPrimitive);
 // the origin with whatever texture is bound; the duck scaled by 200, with GL_NORMALIZE left on.
 void drawLand(GLenum mode);
 void drawDuck(GLenum mode);
+
+}  // namespace assets

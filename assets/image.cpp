@@ -10,6 +10,8 @@
 
 #include "assets/assets.h"
 
+namespace assets {
+
 // Flattened, so that load's read is compiled in here, where the buffer's size is in sight, and
 // fortification checks the read against it.
 __attribute__((flatten)) kelImage::kelImage(std::int32_t width, std::int32_t height,
@@ -53,3 +55,5 @@ void kelImage::load(const char* path) {
     static_cast<void>(read);
     std::fclose(file);
 }
+
+}  // namespace assets

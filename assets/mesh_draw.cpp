@@ -3,6 +3,8 @@
 
 #include "assets/assets.h"
 
+namespace assets {
+
 namespace {
 
 constexpr GLfloat kDuckScale = 200.0f;
@@ -39,3 +41,5 @@ void drawDuck(GLenum mode) {
     glPopClientAttrib();
     glPopMatrix();
 }
+
+}  // namespace assets

@@ -15,6 +15,8 @@
 // is meant to be drawn scaled by 200. 3,174 vertices, 3,864 triangles, no texture coordinates.
 #pragma once
 
+namespace assets {
+
 extern const float landVertices[];
 extern const float landNormals[];
 extern const float landTexCoords[];
@@ -23,3 +25,5 @@ extern const float duckVertices[];
 extern const float duckNormals[];
 extern const unsigned int duckIndices[];
 extern const int landVertexCount, landIndexCount, duckVertexCount, duckIndexCount;
+
+}  // namespace assets

@@ -7,6 +7,8 @@
 // here moves all three together. Plain numbers, no GL.
 #pragma once
 
+namespace assets {
+
 // A rectangle of the ground plane.
 struct GroundBox {
     double minX, maxX, minZ, maxZ;
@@ -62,3 +64,5 @@ inline constexpr double kDuckGroupY = -1.0;
 // The duck in its model frame faces +y with its top toward -z, and fills this box.
 inline constexpr double kDuckModelMin[3] = {-0.0298, -0.0659, -0.0350};
 inline constexpr double kDuckModelMax[3] = {0.0300, 0.0370, 0.0661};
+
+}  // namespace assets

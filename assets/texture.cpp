@@ -3,6 +3,8 @@
 
 #include "assets/assets.h"
 
+namespace assets {
+
 std::unique_ptr<kelImage> makeTexture(GLuint& texture, const char* file, int width, int height) {
     glGenTextures(1, &texture);
     auto image = std::make_unique<kelImage>(width, height, file, 3);
@@ -16,3 +18,5 @@ std::unique_ptr<kelImage> makeTexture(GLuint& texture, const char* file, int wid
 std::unique_ptr<kelImage> makeTexture(GLuint& texture, const TextureFile& file) {
     return makeTexture(texture, file.name, file.width, file.height);
 }
+
+}  // namespace assets

@@ -6,6 +6,8 @@
 // painting, size check and install rules read the same list.
 #pragma once
 
+namespace assets {
+
 struct TextureFile {
     const char* name;
     int width;
@@ -20,3 +22,5 @@ extern const TextureFile kGrassTextureFile;
 // All of them, in the list's order.
 extern const TextureFile kTextureFiles[];
 extern const int kTextureFileCount;
+
+}  // namespace assets

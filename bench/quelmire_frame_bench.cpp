@@ -75,7 +75,7 @@ void TextureLoading(benchmark::State& state) {
     for (auto _ : state) {
         empty += timeGl(emptyFrame);
         readOnly += timeGl([] {
-            const kelImage wood(256, 256, "wood.raw", 3), sign1(256, 256, "sign1.raw", 3),
+            const assets::kelImage wood(256, 256, "wood.raw", 3), sign1(256, 256, "sign1.raw", 3),
                 sign2(256, 256, "sign2.raw", 3), grass(512, 512, "grass.raw", 3);
             benchmark::DoNotOptimize(grass.pixels);
         });

@@ -22,7 +22,7 @@ GlTime timeViewerFrame(float showLand, float showDuck) {
 void ViewerFrame(benchmark::State& state, float showLand, float showDuck) {
     ensureGlWindow(kViewerWindowSize, kViewerWindowSize);
     viewer = ViewerState{};
-    setViewerGlState();
+    setGlState();
     reshape(kViewerWindowSize, kViewerWindowSize);
     GlTime empty, shown;
     for (auto _ : state) {

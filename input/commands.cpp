@@ -7,23 +7,23 @@
 
 #include "anim/anim.h"
 #include "app/app.h"
+#include "common/common.h"
 #include "input/input.h"
-#include "shell/shell.h"
 
 namespace quelmire {
 
 void resetZoom() {
-    scene.zoom = SceneState{}.zoom;
+    scene.camera.zoom = SceneState{}.camera.zoom;
 }
 
 void resetRotation() {
-    scene.rotationX = SceneState{}.rotationX;
-    scene.rotationY = SceneState{}.rotationY;
+    scene.camera.rotationX = SceneState{}.camera.rotationX;
+    scene.camera.rotationY = SceneState{}.camera.rotationY;
 }
 
 void resetMove() {
-    scene.moveX = 0.0f;
-    scene.moveY = 0.0f;
+    scene.camera.moveX = 0.0f;
+    scene.camera.moveY = 0.0f;
 }
 
 void setFilled() {
@@ -89,8 +89,8 @@ bool applyKey(unsigned char key) {
 }
 
 void keyboard(unsigned char key, int, int) {
-    if (shell::isQuitKey(key)) {
-        shell::quitWindow(scene.windowId);
+    if (common::isQuitKey(key)) {
+        common::quitWindow(scene.windowId);
     }
     applyKey(key);
 }

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What the interaction room offers: Quelmire's mouse, keyboard and menu callbacks, and the
-// plain functions behind them that tests drive without a window. The menus' entries and values
-// are in app/facts.h.
+// Quelmire's interaction: its mouse, keyboard and menu callbacks, and the plain functions
+// behind them that tests drive without a window. The menus' entries and values are in
+// app/facts.h.
 #pragma once
 
 namespace quelmire {

@@ -4,8 +4,8 @@
 #include <GL/glut.h>
 
 #include "app/app.h"
+#include "common/common.h"
 #include "input/input.h"
-#include "shell/shell.h"
 
 namespace quelmire {
 
@@ -32,20 +32,21 @@ void stepWithin(float& value, float step, float low, float high) {
 }  // namespace
 
 void pressButton(int button, int state, int x, int y, int modifiers) {
-    scene.lastMouseX = static_cast<float>(x);
-    scene.lastMouseY = static_cast<float>(y);
-    scene.rotating = false;
-    scene.zooming = false;
-    scene.moving = false;
+    common::Camera& camera = scene.camera;
+    camera.lastMouseX = static_cast<float>(x);
+    camera.lastMouseY = static_cast<float>(y);
+    camera.rotating = false;
+    camera.zooming = false;
+    camera.moving = false;
     if (button != GLUT_LEFT_BUTTON || state != GLUT_DOWN) {
         return;
     }
     if (modifiers == GLUT_ACTIVE_SHIFT) {
-        scene.zooming = true;
+        camera.zooming = true;
     } else if (modifiers == GLUT_ACTIVE_CTRL) {
-        scene.moving = true;
+        camera.moving = true;
     } else {
-        scene.rotating = true;
+        camera.rotating = true;
     }
 }
 
@@ -54,16 +55,16 @@ void mouse(int button, int state, int x, int y) {
 }
 
 void motion(int x, int y) {
-    if (scene.rotating) {
-        shell::turnByDrag(x, y, scene.rotationX, scene.rotationY, scene.lastMouseX,
-                          scene.lastMouseY);
-    } else if (scene.zooming) {
+    common::Camera& camera = scene.camera;
+    if (camera.rotating) {
+        common::turnByDrag(x, y, camera);
+    } else if (camera.zooming) {
         // Zoom and pan measure from the press point: they work as rate controls.
-        stepWithin(scene.zoom, stepsFrom(scene.lastMouseY, y), kZoomLow, kZoomHigh);
-    } else if (scene.moving) {
-        stepWithin(scene.moveX, stepsFrom(scene.lastMouseX, x), -kPanLimit, kPanLimit);
+        stepWithin(camera.zoom, stepsFrom(camera.lastMouseY, y), kZoomLow, kZoomHigh);
+    } else if (camera.moving) {
+        stepWithin(camera.moveX, stepsFrom(camera.lastMouseX, x), -kPanLimit, kPanLimit);
         // Screen y grows downwards, scene y upwards.
-        stepWithin(scene.moveY, -stepsFrom(scene.lastMouseY, y), -kPanLimit, kPanLimit);
+        stepWithin(camera.moveY, -stepsFrom(camera.lastMouseY, y), -kPanLimit, kPanLimit);
     }
 }
 

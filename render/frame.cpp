@@ -4,8 +4,8 @@
 #include <GL/glut.h>
 
 #include "app/app.h"
+#include "common/common.h"
 #include "render/render.h"
-#include "shell/shell.h"
 
 namespace quelmire {
 
@@ -21,9 +21,9 @@ constexpr int kSunStacks = 25;
 constexpr float kFixedSunHeight = 800.0f;
 
 // The duck group: one big duck and, in a smaller frame turned to face it, two little ones.
-constexpr float kDuckGroupPlace[3] = {static_cast<float>(kDuckSpot.x),
-                                      static_cast<float>(kDuckGroupY),
-                                      static_cast<float>(kDuckSpot.z)};
+constexpr float kDuckGroupPlace[3] = {static_cast<float>(assets::kDuckSpot.x),
+                                      static_cast<float>(assets::kDuckGroupY),
+                                      static_cast<float>(assets::kDuckSpot.z)};
 constexpr float kDuckGroupTilt = 90.0f;  // about x: the model's -z top becomes the scene's +y
 constexpr float kDuckGroupScale = 0.02f;
 constexpr float kSmallDuckScale = 0.6f;
@@ -49,7 +49,7 @@ void setFrameState() {
 // The camera stays on the modelview matrix after the frame: the sun tick places the light
 // through it between frames.
 void applyCamera() {
-    shell::placeCamera(scene.moveX, scene.moveY, scene.zoom, scene.rotationX, scene.rotationY);
+    common::placeCamera(scene.camera);
 }
 
 void drawGrassLand() {
@@ -151,7 +151,7 @@ void display() {
     drawSun();
     switchFog();
     drawPond();
-    shell::finishFrame();
+    common::finishFrame();
 }
 
 }  // namespace quelmire

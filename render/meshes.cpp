@@ -7,11 +7,11 @@
 namespace quelmire {
 
 void drawLand() {
-    ::drawLand(elementModeFor(scene.renderPrimitive));
+    assets::drawLand(assets::elementModeFor(scene.renderPrimitive));
 }
 
 void drawDuck() {
-    ::drawDuck(elementModeFor(scene.renderPrimitive));
+    assets::drawDuck(assets::elementModeFor(scene.renderPrimitive));
 }
 
 }  // namespace quelmire

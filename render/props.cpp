@@ -43,8 +43,9 @@ constexpr bool groveStandsOnItsArea() {
     constexpr double kSlack = 1e-4;  // the table's floats round a little past the area's edge
     for (const TreePlace& tree : kGrove) {
         const double x = tree.x - kTreeShift;
-        if (x < kGroveArea.minX - kSlack || x > kGroveArea.maxX + kSlack ||
-            tree.z < kGroveArea.minZ - kSlack || tree.z > kGroveArea.maxZ + kSlack) {
+        if (x < assets::kGroveArea.minX - kSlack || x > assets::kGroveArea.maxX + kSlack ||
+            tree.z < assets::kGroveArea.minZ - kSlack ||
+            tree.z > assets::kGroveArea.maxZ + kSlack) {
             return false;
         }
     }
@@ -145,7 +146,7 @@ void drawSignpost(GLuint texture, float x, float z) {
 namespace {
 
 // drawSignpost shifts its x by kTreeShift; the spot is where the post really stands.
-void drawSignpostOn(GLuint texture, const LevelSpot& spot) {
+void drawSignpostOn(GLuint texture, const assets::LevelSpot& spot) {
     drawSignpost(texture, static_cast<float>(spot.x) - kTreeShift, static_cast<float>(spot.z));
 }
 
@@ -155,8 +156,8 @@ void drawProps() {
     for (const TreePlace& tree : kGrove) {
         drawTree(tree.size, tree.x, tree.z);
     }
-    drawSignpostOn(scene.signTexture1, kFirstSignpostSpot);
-    drawSignpostOn(scene.signTexture2, kSecondSignpostSpot);
+    drawSignpostOn(scene.signTexture1, assets::kFirstSignpostSpot);
+    drawSignpostOn(scene.signTexture2, assets::kSecondSignpostSpot);
 }
 
 }  // namespace quelmire

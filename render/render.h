@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What the scene rendering offers: Quelmire's display callback and the pieces of its frame.
+// Quelmire's scene rendering: its display callback and the pieces of its frame.
 #pragma once
 
 #include <GL/gl.h>
@@ -15,7 +15,7 @@ void display();
 void drawWater();
 
 // Quelmire's forms of the mesh drawing: the land and the duck in the scene's current render
-// mode. They pass its element mode on to assets' drawLand(GLenum) and drawDuck(GLenum).
+// mode. They pass its element mode on to assets::drawLand(GLenum) and assets::drawDuck(GLenum).
 void drawLand();
 void drawDuck();
 

@@ -9,12 +9,12 @@ namespace quelmire {
 namespace {
 
 // The quad's corners, as the floats GL gets.
-constexpr float kMinX = static_cast<float>(kWaterQuad.minX);
-constexpr float kMaxX = static_cast<float>(kWaterQuad.maxX);
-constexpr float kMinZ = static_cast<float>(kWaterQuad.minZ);
-constexpr float kMaxZ = static_cast<float>(kWaterQuad.maxZ);
-constexpr float kHigh = static_cast<float>(kWaterHighY);
-constexpr float kLow = static_cast<float>(kWaterLowY);
+constexpr float kMinX = static_cast<float>(assets::kWaterQuad.minX);
+constexpr float kMaxX = static_cast<float>(assets::kWaterQuad.maxX);
+constexpr float kMinZ = static_cast<float>(assets::kWaterQuad.minZ);
+constexpr float kMaxZ = static_cast<float>(assets::kWaterQuad.maxZ);
+constexpr float kHigh = static_cast<float>(assets::kWaterHighY);
+constexpr float kLow = static_cast<float>(assets::kWaterLowY);
 
 }  // namespace
 

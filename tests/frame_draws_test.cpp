@@ -54,7 +54,7 @@ void record(std::vector<Draw>& draws) {
 extern "C" {
 void __real_glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices);
 void __wrap_glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) {
-    if (count == duckIndexCount) {
+    if (count == assets::duckIndexCount) {
         record(duckDraws);
     }
     __real_glDrawElements(mode, count, type, indices);
@@ -205,11 +205,11 @@ std::vector<unsigned char> frame() {
 void lookAtTheDucks() {
     const double a = 30.0 * M_PI / 180.0;
     const double x = -22.5, y = -1.0, z = 12.5;
-    scene.rotationX = 30.0f;
-    scene.rotationY = 0.0f;
-    scene.moveX = static_cast<float>(-x);
-    scene.moveY = static_cast<float>(-(y * std::cos(a) - z * std::sin(a)));
-    scene.zoom = static_cast<float>(500.0 - 3.0 - (y * std::sin(a) + z * std::cos(a)));
+    scene.camera.rotationX = 30.0f;
+    scene.camera.rotationY = 0.0f;
+    scene.camera.moveX = static_cast<float>(-x);
+    scene.camera.moveY = static_cast<float>(-(y * std::cos(a) - z * std::sin(a)));
+    scene.camera.zoom = static_cast<float>(500.0 - 3.0 - (y * std::sin(a) + z * std::cos(a)));
 }
 
 TEST_F(FrameDraws, EachDucksAngleAndOffsetMoveItOnTheScreen) {

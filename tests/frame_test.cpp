@@ -10,6 +10,7 @@
 #include "render/render.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace assets;
 using namespace quelmire;
 
 namespace {
@@ -26,12 +27,12 @@ class Frame : public ::testing::Test {
 
     // Looking straight up from (x, height, z).
     void lookUpFrom(float x, float height, float z) {
-        scene.rotationX = -90.0f;
-        scene.rotationY = 0.0f;
+        scene.camera.rotationX = -90.0f;
+        scene.camera.rotationY = 0.0f;
         // rotX(-90) takes scene y to eye -z: the eye then sits at `height` above the origin.
-        scene.zoom = 500.0f + height;
-        scene.moveX = -x;
-        scene.moveY = z;  // rotX(-90) takes scene z to eye y
+        scene.camera.zoom = 500.0f + height;
+        scene.camera.moveX = -x;
+        scene.camera.moveY = z;  // rotX(-90) takes scene z to eye y
     }
 };
 
@@ -132,20 +133,20 @@ TEST_F(Frame, LeavesTheCameraOnTheModelviewMatrix) {
     // The initial view: an eye shift of (0, 0, -50) after turns of 50 degrees about the vertical
     // and 5 about the horizontal.
     expectMatrix(GL_MODELVIEW_MATRIX, translateThenTurn({0.0, 0.0, -50.0}, 5.0, 50.0));
-    scene.moveX = 12.0f;
-    scene.moveY = -3.0f;
-    scene.zoom = 300.0f;
-    scene.rotationX = 20.0f;
-    scene.rotationY = -70.0f;
+    scene.camera.moveX = 12.0f;
+    scene.camera.moveY = -3.0f;
+    scene.camera.zoom = 300.0f;
+    scene.camera.rotationX = 20.0f;
+    scene.camera.rotationY = -70.0f;
     display();
     expectMatrix(GL_MODELVIEW_MATRIX, translateThenTurn({12.0, -3.0, -200.0}, 20.0, -70.0));
 }
 
 TEST_F(Frame, FogReachesTheWaterOneFrameBeforeTheRestOfTheScene) {
     // Far enough back that fog shows on the land and on the pond.
-    scene.zoom = -200.0f;
-    scene.rotationX = 35.0f;
-    scene.rotationY = 0.0f;
+    scene.camera.zoom = -200.0f;
+    scene.camera.rotationX = 35.0f;
+    scene.camera.rotationY = 0.0f;
     scene.skyColour[2] = 1.0f;
     display();
     const auto land = projectScenePoint(100.0, 0.0, 100.0);

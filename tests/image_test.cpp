@@ -21,6 +21,7 @@
 #include "tests/support/program.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace assets;
 using namespace quelmire;
 
 namespace {

@@ -187,13 +187,13 @@ TEST_F(InitialView, EachBoardShowsItsOwnSignTextureFirstRowAtTheTopAndFirstColum
         const Vec3 centre{top[0] + 0.05 + d / 2, top[1] - 0.1, top[2] + d / 2};
         // Face the board from 3 units in front: the board's face turns to (1, 0, -1) / sqrt 2,
         // which a turn of -135 degrees about the vertical brings to the eye's +z.
-        scene.rotationX = 0.0f;
-        scene.rotationY = -135.0f;
+        scene.camera.rotationX = 0.0f;
+        scene.camera.rotationY = -135.0f;
         const double c = std::cos(-135.0 * M_PI / 180.0);
         const double s = std::sin(-135.0 * M_PI / 180.0);
-        scene.moveX = static_cast<float>(-(c * centre[0] + s * centre[2]));
-        scene.moveY = static_cast<float>(-centre[1]);
-        scene.zoom = static_cast<float>(500.0 - 3.0 - (-s * centre[0] + c * centre[2]));
+        scene.camera.moveX = static_cast<float>(-(c * centre[0] + s * centre[2]));
+        scene.camera.moveY = static_cast<float>(-centre[1]);
+        scene.camera.zoom = static_cast<float>(500.0 - 3.0 - (-s * centre[0] + c * centre[2]));
         display();
         ASSERT_TRUE(visible(centre, 0.01));
         int quarter = 0;

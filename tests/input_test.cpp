@@ -13,8 +13,8 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
+#include "common/common.h"
 #include "input/input.h"
-#include "shell/shell.h"
 #include "tests/support/capture.h"
 #include "tests/support/expected.h"
 #include "tests/support/observed.h"
@@ -128,7 +128,7 @@ TEST_F(Input, EveryOtherByteIsIgnoredSilently) {
             keyboard(key, 0, 0);
             EXPECT_EQ(observe(), stirred) << "key " << k;
             EXPECT_FALSE(applyKey(key)) << "key " << k;
-            EXPECT_FALSE(shell::isQuitKey(key)) << "key " << k;
+            EXPECT_FALSE(common::isQuitKey(key)) << "key " << k;
         }
     });
     EXPECT_EQ(printed, "");
@@ -136,7 +136,7 @@ TEST_F(Input, EveryOtherByteIsIgnoredSilently) {
 
 TEST_F(Input, OnlyQXAndTheirCapitalsAreQuitKeys) {
     for (unsigned char key : std::string("qQxX")) {
-        EXPECT_TRUE(shell::isQuitKey(key)) << key;
+        EXPECT_TRUE(common::isQuitKey(key)) << key;
         EXPECT_FALSE(applyKey(key)) << "applyKey leaves quitting to the callback: " << key;
     }
 }
@@ -259,44 +259,44 @@ TEST_F(ResetDuringDrag, ATurnGoesOnFromTheResetAngles) {
     pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0, 0);
     motion(100, 100);
     keyboard('r', 0, 0);
-    EXPECT_TRUE(scene.rotating);
+    EXPECT_TRUE(scene.camera.rotating);
     motion(110, 90);
-    EXPECT_EQ(scene.rotationY, 60.0f);
-    EXPECT_EQ(scene.rotationX, -5.0f);
+    EXPECT_EQ(scene.camera.rotationY, 60.0f);
+    EXPECT_EQ(scene.camera.rotationX, -5.0f);
     resetMenu(kMenuResetRotation);
-    EXPECT_TRUE(scene.rotating);
+    EXPECT_TRUE(scene.camera.rotating);
     motion(111, 91);
-    EXPECT_EQ(scene.rotationY, 51.0f);
-    EXPECT_EQ(scene.rotationX, 6.0f);
+    EXPECT_EQ(scene.camera.rotationY, 51.0f);
+    EXPECT_EQ(scene.camera.rotationX, 6.0f);
 }
 
 TEST_F(ResetDuringDrag, AZoomGoesOnAddingItsRateToTheResetValue) {
     pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0, GLUT_ACTIVE_SHIFT);
     motion(0, 100);
     motion(0, 100);
-    EXPECT_EQ(scene.zoom, 454.0f);
+    EXPECT_EQ(scene.camera.zoom, 454.0f);
     keyboard('Z', 0, 0);
-    EXPECT_TRUE(scene.zooming);
-    EXPECT_EQ(scene.lastMouseY, 0.0f);
+    EXPECT_TRUE(scene.camera.zooming);
+    EXPECT_EQ(scene.camera.lastMouseY, 0.0f);
     motion(0, 100);
-    EXPECT_EQ(scene.zoom, 452.0f);
+    EXPECT_EQ(scene.camera.zoom, 452.0f);
     resetMenu(kMenuResetZoom);
     motion(0, -50);
-    EXPECT_EQ(scene.zoom, 449.0f);
+    EXPECT_EQ(scene.camera.zoom, 449.0f);
 }
 
 TEST_F(ResetDuringDrag, APanGoesOnAddingItsRateToTheResetValue) {
     pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0, GLUT_ACTIVE_CTRL);
     motion(100, 100);
     keyboard('m', 0, 0);
-    EXPECT_TRUE(scene.moving);
+    EXPECT_TRUE(scene.camera.moving);
     motion(100, 100);
-    EXPECT_EQ(scene.moveX, 2.0f);
-    EXPECT_EQ(scene.moveY, -2.0f);
+    EXPECT_EQ(scene.camera.moveX, 2.0f);
+    EXPECT_EQ(scene.camera.moveY, -2.0f);
     resetMenu(kMenuResetMove);
     motion(-50, 50);
-    EXPECT_EQ(scene.moveX, -1.0f);
-    EXPECT_EQ(scene.moveY, -1.0f);
+    EXPECT_EQ(scene.camera.moveX, -1.0f);
+    EXPECT_EQ(scene.camera.moveY, -1.0f);
 }
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include "assets/meshes.h"
 #include "tools/meshes/mesh_checks.h"
 
+using namespace assets;
+
 namespace {
 
 using meshcheck::MeshView;

@@ -15,6 +15,7 @@
 #include "tests/support/paths.h"
 #include "tests/support/quelmire_gl.h"
 
+using namespace assets;
 using namespace quelmire;
 
 namespace {
@@ -130,11 +131,11 @@ TEST(InitialView, TheLandIsGrassTexturedAndTheDucksFloatWhereTheFramePutsThem) {
         offset = 0.0f;
     }
     // Close above the pond, looking down at the ducks.
-    scene.rotationX = 90.0f;
-    scene.rotationY = 0.0f;
-    scene.zoom = 500.0f - 3.0f;
-    scene.moveX = 22.5f;
-    scene.moveY = 12.7f;
+    scene.camera.rotationX = 90.0f;
+    scene.camera.rotationY = 0.0f;
+    scene.camera.zoom = 500.0f - 3.0f;
+    scene.camera.moveX = 22.5f;
+    scene.camera.moveY = 12.7f;
     showUnderTheFixedLight();
     for (const auto& origin : kDuckOrigins) {
         const auto w = projectScenePoint(origin[0], origin[1] + 0.1, origin[2]);

@@ -49,11 +49,11 @@ TEST_F(DragKind, ShiftAloneZoomsCtrlAlonePansAndAnythingElseTurns) {
     for (const Case& c : cases) {
         scene = SceneState{};
         pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 40, 60, c.modifiers);
-        EXPECT_EQ(scene.rotating, c.rotating) << "modifiers " << c.modifiers;
-        EXPECT_EQ(scene.zooming, c.zooming) << "modifiers " << c.modifiers;
-        EXPECT_EQ(scene.moving, c.moving) << "modifiers " << c.modifiers;
-        EXPECT_EQ(scene.lastMouseX, 40.0f);
-        EXPECT_EQ(scene.lastMouseY, 60.0f);
+        EXPECT_EQ(scene.camera.rotating, c.rotating) << "modifiers " << c.modifiers;
+        EXPECT_EQ(scene.camera.zooming, c.zooming) << "modifiers " << c.modifiers;
+        EXPECT_EQ(scene.camera.moving, c.moving) << "modifiers " << c.modifiers;
+        EXPECT_EQ(scene.camera.lastMouseX, 40.0f);
+        EXPECT_EQ(scene.camera.lastMouseY, 60.0f);
     }
 }
 
@@ -91,7 +91,7 @@ TEST_F(DragKind, EveryOtherButtonEventEndsTheDragAndMovesTheReferencePoint) {
 TEST_F(DragKind, AMiddleButtonEventDuringAZoomEndsItSoLaterMotionDoesNothing) {
     pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, 100, GLUT_ACTIVE_SHIFT);
     motion(100, 300);
-    ASSERT_EQ(scene.zoom, 454.0f);
+    ASSERT_EQ(scene.camera.zoom, 454.0f);
     pressButton(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 120, 500, GLUT_ACTIVE_SHIFT);
     const Observed after = observe();
     motion(100, 700);
@@ -106,20 +106,20 @@ using Rotation = Input;
 TEST_F(Rotation, FollowsThePointerOneDegreePerPixelAndMovesTheReferencePoint) {
     pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, 100, 0);
     motion(130, 90);
-    EXPECT_EQ(scene.rotationY, 80.0f);
-    EXPECT_EQ(scene.rotationX, -5.0f);
-    EXPECT_EQ(scene.lastMouseX, 130.0f);
-    EXPECT_EQ(scene.lastMouseY, 90.0f);
+    EXPECT_EQ(scene.camera.rotationY, 80.0f);
+    EXPECT_EQ(scene.camera.rotationX, -5.0f);
+    EXPECT_EQ(scene.camera.lastMouseX, 130.0f);
+    EXPECT_EQ(scene.camera.lastMouseY, 90.0f);
     // From the new reference point: a second event at the same place turns nothing.
     motion(130, 90);
-    EXPECT_EQ(scene.rotationY, 80.0f);
-    EXPECT_EQ(scene.rotationX, -5.0f);
+    EXPECT_EQ(scene.camera.rotationY, 80.0f);
+    EXPECT_EQ(scene.camera.rotationX, -5.0f);
     motion(129, 92);
-    EXPECT_EQ(scene.rotationY, 79.0f);
-    EXPECT_EQ(scene.rotationX, -3.0f);
-    EXPECT_EQ(scene.zoom, 450.0f);
-    EXPECT_EQ(scene.moveX, 0.0f);
-    EXPECT_EQ(scene.moveY, 0.0f);
+    EXPECT_EQ(scene.camera.rotationY, 79.0f);
+    EXPECT_EQ(scene.camera.rotationX, -3.0f);
+    EXPECT_EQ(scene.camera.zoom, 450.0f);
+    EXPECT_EQ(scene.camera.moveX, 0.0f);
+    EXPECT_EQ(scene.camera.moveY, 0.0f);
 }
 
 TEST_F(Rotation, AnglesGrowPastWholeTurnsWithoutWrapping) {
@@ -127,8 +127,8 @@ TEST_F(Rotation, AnglesGrowPastWholeTurnsWithoutWrapping) {
     for (int i = 1; i <= 4; ++i) {
         motion(300 * i, -200 * i);
     }
-    EXPECT_EQ(scene.rotationY, 1250.0f);
-    EXPECT_EQ(scene.rotationX, -795.0f);
+    EXPECT_EQ(scene.camera.rotationY, 1250.0f);
+    EXPECT_EQ(scene.camera.rotationX, -795.0f);
 }
 
 TEST_F(Rotation, StopsAtTheLeftRelease) {
@@ -155,11 +155,12 @@ TEST_F(Zoom, WholeFiftyPixelStepsTruncatedTowardZeroFromThePressPoint) {
         scene = SceneState{};
         pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 200, 300, GLUT_ACTIVE_SHIFT);
         motion(200 + 77, 300 + c.dy);  // sideways movement plays no part
-        EXPECT_EQ(scene.zoom, 450.0f + c.step) << "pointer " << c.dy << " px below the press";
-        EXPECT_EQ(scene.rotationX, 5.0f);
-        EXPECT_EQ(scene.rotationY, 50.0f);
-        EXPECT_EQ(scene.moveX, 0.0f);
-        EXPECT_EQ(scene.moveY, 0.0f);
+        EXPECT_EQ(scene.camera.zoom, 450.0f + c.step)
+            << "pointer " << c.dy << " px below the press";
+        EXPECT_EQ(scene.camera.rotationX, 5.0f);
+        EXPECT_EQ(scene.camera.rotationY, 50.0f);
+        EXPECT_EQ(scene.camera.moveX, 0.0f);
+        EXPECT_EQ(scene.camera.moveY, 0.0f);
     }
 }
 
@@ -168,11 +169,11 @@ TEST_F(Zoom, WorksAsARateEveryEventAddsTheDistanceFromThePressPoint) {
     motion(200, 420);
     motion(200, 420);
     motion(201, 420);
-    EXPECT_EQ(scene.zoom, 456.0f);
-    EXPECT_EQ(scene.lastMouseX, 200.0f) << "zooming keeps the press point";
-    EXPECT_EQ(scene.lastMouseY, 300.0f);
+    EXPECT_EQ(scene.camera.zoom, 456.0f);
+    EXPECT_EQ(scene.camera.lastMouseX, 200.0f) << "zooming keeps the press point";
+    EXPECT_EQ(scene.camera.lastMouseY, 300.0f);
     motion(200, 160);
-    EXPECT_EQ(scene.zoom, 454.0f);
+    EXPECT_EQ(scene.camera.zoom, 454.0f);
 }
 
 TEST_F(Zoom, AStepThatWouldReachOrPassALimitIsDroppedWhole) {
@@ -187,10 +188,11 @@ TEST_F(Zoom, AStepThatWouldReachOrPassALimitIsDroppedWhole) {
     };
     for (const Case& c : cases) {
         scene = SceneState{};
-        scene.zoom = c.start;
+        scene.camera.zoom = c.start;
         pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 500, GLUT_ACTIVE_SHIFT);
         motion(0, 500 + c.dy);
-        EXPECT_EQ(scene.zoom, c.expected) << "zoom " << c.start << " dragged " << c.dy << " px";
+        EXPECT_EQ(scene.camera.zoom, c.expected)
+            << "zoom " << c.start << " dragged " << c.dy << " px";
     }
 }
 
@@ -201,48 +203,48 @@ using Pan = Input;
 TEST_F(Pan, FollowsThePointerOnScreenInWholeStepsOnEachAxis) {
     pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 300, 300, GLUT_ACTIVE_CTRL);
     motion(350, 300);  // right: the scene moves right
-    EXPECT_EQ(scene.moveX, 1.0f);
-    EXPECT_EQ(scene.moveY, 0.0f);
+    EXPECT_EQ(scene.camera.moveX, 1.0f);
+    EXPECT_EQ(scene.camera.moveY, 0.0f);
     motion(300, 399);  // down: the scene moves down
-    EXPECT_EQ(scene.moveX, 1.0f);
-    EXPECT_EQ(scene.moveY, -1.0f);
+    EXPECT_EQ(scene.camera.moveX, 1.0f);
+    EXPECT_EQ(scene.camera.moveY, -1.0f);
     motion(201, 249);  // -99 and -51 px: one step each way, truncated toward zero
-    EXPECT_EQ(scene.moveX, 0.0f);
-    EXPECT_EQ(scene.moveY, 0.0f);
+    EXPECT_EQ(scene.camera.moveX, 0.0f);
+    EXPECT_EQ(scene.camera.moveY, 0.0f);
     motion(349, 251);  // within 49 px on both axes
-    EXPECT_EQ(scene.moveX, 0.0f);
-    EXPECT_EQ(scene.moveY, 0.0f);
-    EXPECT_EQ(scene.lastMouseX, 300.0f) << "panning keeps the press point";
-    EXPECT_EQ(scene.lastMouseY, 300.0f);
-    EXPECT_EQ(scene.zoom, 450.0f);
-    EXPECT_EQ(scene.rotationX, 5.0f);
-    EXPECT_EQ(scene.rotationY, 50.0f);
+    EXPECT_EQ(scene.camera.moveX, 0.0f);
+    EXPECT_EQ(scene.camera.moveY, 0.0f);
+    EXPECT_EQ(scene.camera.lastMouseX, 300.0f) << "panning keeps the press point";
+    EXPECT_EQ(scene.camera.lastMouseY, 300.0f);
+    EXPECT_EQ(scene.camera.zoom, 450.0f);
+    EXPECT_EQ(scene.camera.rotationX, 5.0f);
+    EXPECT_EQ(scene.camera.rotationY, 50.0f);
 }
 
 TEST_F(Pan, EachAxisDropsAStepAtItsLimitWhileTheOtherStillMoves) {
-    scene.moveX = 824.0f;
-    scene.moveY = 0.0f;
+    scene.camera.moveX = 824.0f;
+    scene.camera.moveY = 0.0f;
     pressButton(GLUT_LEFT_BUTTON, GLUT_DOWN, 0, 0, GLUT_ACTIVE_CTRL);
     motion(50, 100);
-    EXPECT_EQ(scene.moveX, 824.0f) << "825 is outside the open range";
-    EXPECT_EQ(scene.moveY, -2.0f);
+    EXPECT_EQ(scene.camera.moveX, 824.0f) << "825 is outside the open range";
+    EXPECT_EQ(scene.camera.moveY, -2.0f);
 
-    scene.moveX = 0.0f;
-    scene.moveY = -823.0f;
+    scene.camera.moveX = 0.0f;
+    scene.camera.moveY = -823.0f;
     motion(-100, 100);
-    EXPECT_EQ(scene.moveX, -2.0f);
-    EXPECT_EQ(scene.moveY, -823.0f) << "-825 is outside the open range";
+    EXPECT_EQ(scene.camera.moveX, -2.0f);
+    EXPECT_EQ(scene.camera.moveY, -823.0f) << "-825 is outside the open range";
     motion(-100, 50);
-    EXPECT_EQ(scene.moveY, -824.0f);
+    EXPECT_EQ(scene.camera.moveY, -824.0f);
 
-    scene.moveX = -823.0f;
-    scene.moveY = 823.0f;
+    scene.camera.moveX = -823.0f;
+    scene.camera.moveY = 823.0f;
     motion(-150, -150);
-    EXPECT_EQ(scene.moveX, -823.0f);
-    EXPECT_EQ(scene.moveY, 823.0f);
+    EXPECT_EQ(scene.camera.moveX, -823.0f);
+    EXPECT_EQ(scene.camera.moveY, 823.0f);
     motion(-50, -50);
-    EXPECT_EQ(scene.moveX, -824.0f);
-    EXPECT_EQ(scene.moveY, 824.0f);
+    EXPECT_EQ(scene.camera.moveX, -824.0f);
+    EXPECT_EQ(scene.camera.moveY, 824.0f);
 }
 
 TEST_F(Pan, MotionWithoutADragChangesNothing) {

@@ -10,7 +10,7 @@
 #include <GL/freeglut.h>
 #include <gtest/gtest.h>
 
-#include "shell/shell.h"
+#include "common/common.h"
 #include "tests/support/capture.h"
 #include "tests/support/paths.h"
 #include "tests/support/program.h"
@@ -64,7 +64,7 @@ class StartUp : public ::testing::Test {
         startTimers();
         buildMenus();
         images_ = new SceneImages(createTexturesIn(dataDir()));
-        shell::setFixedGlState();
+        common::setFixedGlState();
         setFogParameters();
         setUpLight();
         help_ = new std::string(capturedStdout(printHelp));

@@ -89,11 +89,11 @@ class SunTick : public ::testing::Test {
         stopSunChains();
         setUpQuelmireGl();
         // A camera that is neither the identity nor the start-up one.
-        scene.moveX = 30.0f;
-        scene.moveY = -12.0f;
-        scene.zoom = 250.0f;
-        scene.rotationX = 25.0f;
-        scene.rotationY = -110.0f;
+        scene.camera.moveX = 30.0f;
+        scene.camera.moveY = -12.0f;
+        scene.camera.zoom = 250.0f;
+        scene.camera.rotationX = 25.0f;
+        scene.camera.rotationY = -110.0f;
     }
     void TearDown() override { stopSunChains(); }
 
@@ -122,8 +122,8 @@ TEST_F(SunTick, PlacesLight0AtTheSunSeenThroughTheLastFramesCamera) {
     EXPECT_TRUE(sunTickPending()) << "each tick in sun mode arms the next";
 
     // The light follows a camera move on the first tick after the next frame.
-    scene.rotationY = 40.0f;
-    scene.zoom = 600.0f;
+    scene.camera.rotationY = 40.0f;
+    scene.camera.zoom = 600.0f;
     display();
     sunTimer(0);
     expectPositionNear(light0(GL_POSITION), throughCurrentModelview(scene.sunPosition));
@@ -193,8 +193,8 @@ TEST_F(SunTick, TheFixedLightKeepsItsEyePositionWhileTheCameraMoves) {
     scene.sunLight = false;
     sunTimer(0);
     const auto placed = light0(GL_POSITION);
-    scene.rotationY = 170.0f;
-    scene.moveX = -50.0f;
+    scene.camera.rotationY = 170.0f;
+    scene.camera.moveX = -50.0f;
     display();
     EXPECT_EQ(light0(GL_POSITION), placed) << "a frame never sets the light position";
 }

@@ -19,6 +19,7 @@
 #include "tests/support/program.h"
 #include "viewer/viewer.h"
 
+using namespace assets;
 using namespace brindlefen;
 
 namespace {
@@ -27,9 +28,9 @@ bool sameState(const ViewerState& a, const ViewerState& b) {
     return std::equal(a.lightPosition, a.lightPosition + 4, b.lightPosition) &&
            a.showLand == b.showLand && a.showDuck == b.showDuck &&
            a.grassTexture == b.grassTexture && a.windowId == b.windowId &&
-           a.rotating == b.rotating && a.lastMouseX == b.lastMouseX &&
-           a.lastMouseY == b.lastMouseY && a.rotationX == b.rotationX &&
-           a.rotationY == b.rotationY && a.zoom == b.zoom;
+           a.camera.rotating == b.camera.rotating && a.camera.lastMouseX == b.camera.lastMouseX &&
+           a.camera.lastMouseY == b.camera.lastMouseY && a.camera.rotationX == b.camera.rotationX &&
+           a.camera.rotationY == b.camera.rotationY && a.camera.zoom == b.camera.zoom;
 }
 
 // The whole frame last drawn, bottom row first.
@@ -83,7 +84,7 @@ class Viewer : public ::testing::Test {
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
         glDisable(GL_TEXTURE_2D);
-        setViewerGlState();
+        setGlState();
         reshape(width, height);
         width_ = width;
         height_ = height;
@@ -147,8 +148,8 @@ TEST_F(Viewer, HAndUpperHPrintTheHelpEveryTimeAndTheMenuEntryToo) {
 }
 
 TEST_F(Viewer, KeysOtherThanTheSixListedPrintNothingAndChangeNothing) {
-    viewer.rotationX = 12.0f;
-    viewer.rotationY = -7.0f;
+    viewer.camera.rotationX = 12.0f;
+    viewer.camera.rotationY = -7.0f;
     const ViewerState before = viewer;
     const std::string out = capturedStdout([] {
         for (int key = 0; key < 256; ++key) {
@@ -207,10 +208,10 @@ TEST_F(Viewer, MenuValuesOneAndTwoToggleLandAndDuckAndOthersDoNothing) {
 
 TEST_F(Viewer, ALeftDragOfTenPixelsRightAddsTenDegreesAboutY) {
     mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, 150);
-    EXPECT_TRUE(viewer.rotating);
+    EXPECT_TRUE(viewer.camera.rotating);
     motion(110, 150);
-    EXPECT_EQ(viewer.rotationY, 10.0f);
-    EXPECT_EQ(viewer.rotationX, 0.0f);
+    EXPECT_EQ(viewer.camera.rotationY, 10.0f);
+    EXPECT_EQ(viewer.camera.rotationX, 0.0f);
 }
 
 TEST_F(Viewer, ADragDownwardsAddsToXAndEachStepCountsFromTheLastOne) {
@@ -219,10 +220,10 @@ TEST_F(Viewer, ADragDownwardsAddsToXAndEachStepCountsFromTheLastOne) {
     motion(103, 160);
     motion(98, 140);
     // Net movement, not the sum of distances from the press point.
-    EXPECT_EQ(viewer.rotationX, -10.0f);
-    EXPECT_EQ(viewer.rotationY, -2.0f);
-    EXPECT_EQ(viewer.lastMouseX, 98.0f);
-    EXPECT_EQ(viewer.lastMouseY, 140.0f);
+    EXPECT_EQ(viewer.camera.rotationX, -10.0f);
+    EXPECT_EQ(viewer.camera.rotationY, -2.0f);
+    EXPECT_EQ(viewer.camera.lastMouseX, 98.0f);
+    EXPECT_EQ(viewer.camera.lastMouseY, 140.0f);
 }
 
 TEST_F(Viewer, AnglesAreNeitherWrappedNorClamped) {
@@ -230,41 +231,41 @@ TEST_F(Viewer, AnglesAreNeitherWrappedNorClamped) {
     motion(399, 399);
     motion(0, 0);
     motion(399, 399);
-    EXPECT_EQ(viewer.rotationY, 399.0f);
-    EXPECT_EQ(viewer.rotationX, 399.0f);
+    EXPECT_EQ(viewer.camera.rotationY, 399.0f);
+    EXPECT_EQ(viewer.camera.rotationX, 399.0f);
 }
 
 TEST_F(Viewer, ReleasingTheLeftButtonStopsTheTurn) {
     mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, 100);
     motion(120, 100);
     mouse(GLUT_LEFT_BUTTON, GLUT_UP, 120, 100);
-    EXPECT_FALSE(viewer.rotating);
+    EXPECT_FALSE(viewer.camera.rotating);
     motion(200, 300);
-    EXPECT_EQ(viewer.rotationY, 20.0f);
-    EXPECT_EQ(viewer.rotationX, 0.0f);
+    EXPECT_EQ(viewer.camera.rotationY, 20.0f);
+    EXPECT_EQ(viewer.camera.rotationX, 0.0f);
 }
 
 TEST_F(Viewer, AMiddleButtonDragTurnsNothingAndOnlyMovesTheLastPoint) {
     mouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 30, 40);
-    EXPECT_FALSE(viewer.rotating);
-    EXPECT_EQ(viewer.lastMouseX, 30.0f);
-    EXPECT_EQ(viewer.lastMouseY, 40.0f);
+    EXPECT_FALSE(viewer.camera.rotating);
+    EXPECT_EQ(viewer.camera.lastMouseX, 30.0f);
+    EXPECT_EQ(viewer.camera.lastMouseY, 40.0f);
     motion(80, 90);
     mouse(GLUT_MIDDLE_BUTTON, GLUT_UP, 80, 90);
-    EXPECT_EQ(viewer.rotationX, 0.0f);
-    EXPECT_EQ(viewer.rotationY, 0.0f);
-    EXPECT_EQ(viewer.lastMouseX, 80.0f);
-    EXPECT_EQ(viewer.lastMouseY, 90.0f);
+    EXPECT_EQ(viewer.camera.rotationX, 0.0f);
+    EXPECT_EQ(viewer.camera.rotationY, 0.0f);
+    EXPECT_EQ(viewer.camera.lastMouseX, 80.0f);
+    EXPECT_EQ(viewer.camera.lastMouseY, 90.0f);
 }
 
 TEST_F(Viewer, AMiddleButtonDuringALeftDragKeepsTheTurnGoingFromItsPoint) {
     mouse(GLUT_LEFT_BUTTON, GLUT_DOWN, 100, 100);
     mouse(GLUT_MIDDLE_BUTTON, GLUT_DOWN, 150, 100);
-    EXPECT_TRUE(viewer.rotating);
+    EXPECT_TRUE(viewer.camera.rotating);
     motion(155, 100);
-    EXPECT_EQ(viewer.rotationY, 5.0f);
+    EXPECT_EQ(viewer.camera.rotationY, 5.0f);
     mouse(GLUT_MIDDLE_BUTTON, GLUT_UP, 155, 100);
-    EXPECT_TRUE(viewer.rotating);
+    EXPECT_TRUE(viewer.camera.rotating);
 }
 
 // --- projection and GL state -----------------------------------------------------------------
@@ -278,15 +279,15 @@ TEST_F(Viewer, ReshapeSetsTheViewportAndTheSameProjectionWhateverTheShape) {
 }
 
 TEST_F(Viewer, FrameLeavesTheEyeFiveHundredBackTurnedAboutXThenY) {
-    viewer.rotationX = 25.0f;
-    viewer.rotationY = -60.0f;
+    viewer.camera.rotationX = 25.0f;
+    viewer.camera.rotationY = -60.0f;
     display();
     expectMatrix(GL_MODELVIEW_MATRIX, translateThenTurn({0.0, 0.0, -500.0}, 25.0, -60.0));
 }
 
 TEST_F(Viewer, OneWhiteLightAboveTheEyeStaysPutWhenTheSceneTurns) {
-    viewer.rotationX = 40.0f;
-    viewer.rotationY = 70.0f;
+    viewer.camera.rotationX = 40.0f;
+    viewer.camera.rotationY = 70.0f;
     display();
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
     EXPECT_TRUE(glIsEnabled(GL_LIGHT0));

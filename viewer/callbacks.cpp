@@ -6,7 +6,7 @@
 #include <GL/glut.h>
 
 #include "assets/assets.h"
-#include "shell/shell.h"
+#include "common/common.h"
 #include "viewer/viewer.h"
 
 namespace brindlefen {
@@ -26,19 +26,19 @@ float flipped(float flag) {
 void display() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     // No pan in this program: the camera only turns.
-    shell::placeCamera(0.0f, 0.0f, viewer.zoom, viewer.rotationX, viewer.rotationY);
+    common::placeCamera(viewer.camera);
     if (viewer.showLand != 0.0f) {
-        drawLand(GL_TRIANGLES);
+        assets::drawLand(GL_TRIANGLES);
     }
     if (viewer.showDuck != 0.0f) {
-        drawDuck(GL_TRIANGLES);
+        assets::drawDuck(GL_TRIANGLES);
     }
-    shell::finishFrame();
+    common::finishFrame();
 }
 
 // Unlike Quelmire's, it redraws at once: this program has no redisplay timer.
 void reshape(int width, int height) {
-    shell::setPerspective(width, height, kNear, kFar);
+    common::setPerspective(width, height, kNear, kFar);
     glutPostRedisplay();
 }
 
@@ -47,12 +47,12 @@ void idle() {
 }
 
 void printHelp() {
-    shell::printLines(kViewerHelpLines);
+    common::printLines(kViewerHelpLines);
 }
 
 void keyboard(unsigned char key, int, int) {
-    if (shell::isQuitKey(key)) {
-        shell::quitWindow(viewer.windowId);
+    if (common::isQuitKey(key)) {
+        common::quitWindow(viewer.windowId);
     }
     if (key == 'h' || key == 'H') {
         printHelp();
@@ -62,12 +62,13 @@ void keyboard(unsigned char key, int, int) {
 // Not Quelmire's pressButton: here only the left button starts or ends the turn, other buttons
 // leave it running, and there are no modifiers to read.
 void recordButton(int button, int state, int x, int y) {
-    viewer.lastMouseX = static_cast<float>(x);
-    viewer.lastMouseY = static_cast<float>(y);
+    common::Camera& camera = viewer.camera;
+    camera.lastMouseX = static_cast<float>(x);
+    camera.lastMouseY = static_cast<float>(y);
     if (button == GLUT_LEFT_BUTTON && state == GLUT_DOWN) {
-        viewer.rotating = true;
+        camera.rotating = true;
     } else if (button == GLUT_LEFT_BUTTON && state == GLUT_UP) {
-        viewer.rotating = false;
+        camera.rotating = false;
     }
 }
 
@@ -77,9 +78,8 @@ void mouse(int button, int state, int x, int y) {
 }
 
 void dragTo(int x, int y) {
-    if (viewer.rotating) {
-        shell::turnByDrag(x, y, viewer.rotationX, viewer.rotationY, viewer.lastMouseX,
-                          viewer.lastMouseY);
+    if (viewer.camera.rotating) {
+        common::turnByDrag(x, y, viewer.camera);
     }
 }
 

@@ -7,7 +7,7 @@
 // What the program runs is in viewer/viewer.h.
 #pragma once
 
-#include "shell/shell.h"
+#include "common/common.h"
 
 namespace brindlefen {
 
@@ -22,7 +22,7 @@ enum ViewerMenuValue {
 };
 
 // The one flat pop-up menu, top to bottom.
-inline constexpr shell::MenuEntry kViewerMenuEntries[] = {
+inline constexpr common::MenuEntry kViewerMenuEntries[] = {
     {"Toggle Land", kViewerToggleLand},
     {"Toggle Duck", kViewerToggleDuck},
     {"Help", kViewerHelp},

@@ -8,7 +8,8 @@
 #include "viewer/viewer.h"
 
 int main(int argc, char** argv) {
-    const auto grass = brindlefen::startViewer(argc, argv);
+    using namespace brindlefen;
+    const auto grass = start(argc, argv);
     glutMainLoop();
     return 0;
 }

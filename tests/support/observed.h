@@ -34,32 +34,25 @@ inline std::ostream& operator<<(std::ostream& out, const Observed& s) {
 }
 
 inline Observed observe() {
-    return {quelmire::scene.rotationX,
-            quelmire::scene.rotationY,
-            quelmire::scene.zoom,
-            quelmire::scene.moveX,
-            quelmire::scene.moveY,
-            quelmire::scene.rotating,
-            quelmire::scene.zooming,
-            quelmire::scene.moving,
-            quelmire::scene.lastMouseX,
-            quelmire::scene.lastMouseY,
-            quelmire::scene.renderPrimitive,
-            quelmire::scene.quadricStyle,
-            quelmire::scene.sunLight,
-            quelmire::scene.fogOn};
+    return {quelmire::scene.camera.rotationX,  quelmire::scene.camera.rotationY,
+            quelmire::scene.camera.zoom,       quelmire::scene.camera.moveX,
+            quelmire::scene.camera.moveY,      quelmire::scene.camera.rotating,
+            quelmire::scene.camera.zooming,    quelmire::scene.camera.moving,
+            quelmire::scene.camera.lastMouseX, quelmire::scene.camera.lastMouseY,
+            quelmire::scene.renderPrimitive,   quelmire::scene.quadricStyle,
+            quelmire::scene.sunLight,          quelmire::scene.fogOn};
 }
 
 // A state far from the initial one in every field, with a zoom drag in progress.
 inline void stirScene() {
-    quelmire::scene.rotationX = 123.0f;
-    quelmire::scene.rotationY = -400.0f;
-    quelmire::scene.zoom = 700.0f;
-    quelmire::scene.moveX = 30.0f;
-    quelmire::scene.moveY = -40.0f;
-    quelmire::scene.zooming = true;
-    quelmire::scene.lastMouseX = 10.0f;
-    quelmire::scene.lastMouseY = 20.0f;
+    quelmire::scene.camera.rotationX = 123.0f;
+    quelmire::scene.camera.rotationY = -400.0f;
+    quelmire::scene.camera.zoom = 700.0f;
+    quelmire::scene.camera.moveX = 30.0f;
+    quelmire::scene.camera.moveY = -40.0f;
+    quelmire::scene.camera.zooming = true;
+    quelmire::scene.camera.lastMouseX = 10.0f;
+    quelmire::scene.camera.lastMouseY = 20.0f;
     quelmire::scene.renderPrimitive = quelmire::kLinesPrimitive;
     quelmire::scene.quadricStyle = quelmire::kLinesStyle;
     quelmire::scene.fogOn = true;

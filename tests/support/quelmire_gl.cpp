@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include "shell/shell.h"
+#include "common/common.h"
 
 using namespace quelmire;
 
@@ -16,7 +16,7 @@ void setUpQuelmireGl() {
     scene = SceneState{};
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    shell::setFixedGlState();
+    common::setFixedGlState();
     setFogParameters();
     setUpLight();
     glDisable(GL_FOG);

@@ -21,6 +21,8 @@
 #include "tools/pictures/picture_window.h"
 #include "tools/pictures/png_write.h"
 
+using namespace assets;
+
 namespace {
 
 // Each icon is drawn this many pixels across (or a little less) and averaged down, so that its

@@ -26,7 +26,7 @@ void dragDown(int pixels) {
 }  // namespace
 
 RgbImage drawBrindlefenScreenshot(int& argc, char** argv) {
-    const auto grass = startViewer(argc, argv);
+    const auto grass = start(argc, argv);
     // A few turns of the event loop map the window; what they draw is drawn again below.
     for (int i = 0; i < 5; ++i) {
         glutMainLoopEvent();

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // Brindlefen's software-centre screenshot, drawn by its own start-up and callbacks: its window
-// as it opens (titled and sized by startViewer), turned by a 28-pixel left drag downwards, then
+// as it opens (titled and sized by brindlefen::start), turned by a 28-pixel left drag downwards, then
 // "Toggle Duck" from its menu.
 #pragma once
 

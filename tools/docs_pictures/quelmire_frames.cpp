@@ -6,15 +6,15 @@
 #include <GL/glut.h>
 
 #include "anim/anim.h"
+#include "common/common.h"
 #include "render/render.h"
-#include "shell/shell.h"
 #include "tools/docs_pictures/read_back.h"
 
 using namespace quelmire;
 
 SceneImages startQuelmire(int size) {
     SceneImages images = createTextures();
-    shell::setFixedGlState();
+    common::setFixedGlState();
     setFogParameters();
     setUpLight();
     reshape(size, size);

@@ -55,7 +55,7 @@ void renderLand(const std::string& path) {
     glScalef(1.0f, 4.0f, 1.0f);  // relief exaggerated: the land is nearly flat at this scale
     glPushAttrib(GL_LIGHTING_BIT);
     material(kLandColour);
-    drawLand(GL_TRIANGLES);
+    assets::drawLand(GL_TRIANGLES);
     glPopAttrib();
     savePicture(path);
 }
@@ -73,7 +73,7 @@ void renderDuck(const std::string& path) {
     const float specular[4] = {0.5f, 0.5f, 0.5f, 1.0f};
     glMaterialfv(GL_FRONT_AND_BACK, GL_SPECULAR, specular);
     glMaterialf(GL_FRONT_AND_BACK, GL_SHININESS, 30.0f);
-    drawDuck(GL_TRIANGLES);
+    assets::drawDuck(GL_TRIANGLES);
     glPopAttrib();
     savePicture(path);
 }

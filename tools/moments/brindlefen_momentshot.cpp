@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     if (!files.open(argc, argv, "brindlefen_momentshot")) {
         return 2;
     }
-    const auto grass = brindlefen::startViewer(argc, argv);
+    const auto grass = brindlefen::start(argc, argv);
     // A few turns of the event loop map the window; what they draw is drawn again.
     for (int i = 0; i < 5; ++i) {
         glutMainLoopEvent();

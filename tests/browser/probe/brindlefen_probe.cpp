@@ -18,8 +18,8 @@ EMSCRIPTEN_KEEPALIVE const char* testBrindlefenState() {
     return probe::stateJson(
         "{\"rotationX\": %g, \"rotationY\": %g, \"rotating\": %s, \"showLand\": %g, "
         "\"showDuck\": %g}",
-        viewer.rotationX, viewer.rotationY, flag(viewer.rotating), viewer.showLand,
-        viewer.showDuck);
+        viewer.camera.rotationX, viewer.camera.rotationY, flag(viewer.camera.rotating),
+        viewer.showLand, viewer.showDuck);
 }
 
 }  // extern "C"

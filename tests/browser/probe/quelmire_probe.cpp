@@ -20,9 +20,10 @@ EMSCRIPTEN_KEEPALIVE const char* testQuelmireState() {
         "\"moveY\": %g, \"rotating\": %s, \"zooming\": %s, \"moving\": %s, "
         "\"renderPrimitive\": %d, \"quadricStyle\": %d, \"fogOn\": %s, "
         "\"sunLight\": %s}",
-        scene.rotationX, scene.rotationY, scene.zoom, scene.moveX, scene.moveY,
-        flag(scene.rotating), flag(scene.zooming), flag(scene.moving), scene.renderPrimitive,
-        scene.quadricStyle, flag(scene.fogOn), flag(scene.sunLight));
+        scene.camera.rotationX, scene.camera.rotationY, scene.camera.zoom, scene.camera.moveX,
+        scene.camera.moveY, flag(scene.camera.rotating), flag(scene.camera.zooming),
+        flag(scene.camera.moving), scene.renderPrimitive, scene.quadricStyle, flag(scene.fogOn),
+        flag(scene.sunLight));
 }
 
 }  // extern "C"

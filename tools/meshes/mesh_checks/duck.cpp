@@ -12,6 +12,8 @@
 #include "assets/scene_layout.h"
 #include "tools/meshes/mesh_checks/support.h"
 
+using namespace assets;
+
 namespace meshcheck {
 
 namespace {

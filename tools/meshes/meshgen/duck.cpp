@@ -81,9 +81,9 @@ Mesh splitByGroup(const DuckBuilder& b) {
     for (Vec3& p : model) {
         double c[3] = {p.x, p.y, p.z};
         for (int k = 0; k < 3; ++k) {
-            c[k] =
-                asFloat(kDuckModelMin[k] +
-                        (c[k] - lo[k]) * (kDuckModelMax[k] - kDuckModelMin[k]) / (hi[k] - lo[k]));
+            c[k] = asFloat(assets::kDuckModelMin[k] +
+                           (c[k] - lo[k]) * (assets::kDuckModelMax[k] - assets::kDuckModelMin[k]) /
+                               (hi[k] - lo[k]));
         }
         p = {c[0], c[1], c[2]};
     }

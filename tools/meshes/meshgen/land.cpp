@@ -15,6 +15,8 @@
 #include "assets/scene_layout.h"
 #include "tools/meshes/meshgen/geometry.h"
 
+using namespace assets;
+
 namespace {
 
 struct Point2 {

@@ -16,6 +16,8 @@
 #include "assets/texture_files.h"
 #include "tools/textures/texgen/paintings.h"
 
+using namespace assets;
+
 namespace {
 
 // Which picture goes into which file of the texture list.

@@ -3,9 +3,9 @@
 
 #include <GL/glut.h>
 
-#include "shell/shell.h"
+#include "common/common.h"
 
-namespace shell {
+namespace common {
 
 namespace {
 
@@ -49,12 +49,12 @@ void setPerspective(int width, int height, double nearPlane, double farPlane) {
     glMatrixMode(GL_MODELVIEW);
 }
 
-void placeCamera(float moveX, float moveY, float zoom, float rotationX, float rotationY) {
+void placeCamera(const Camera& camera) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    glTranslatef(moveX, moveY, zoom - kEyeDistance);
-    glRotatef(rotationX, 1.0f, 0.0f, 0.0f);
-    glRotatef(rotationY, 0.0f, 1.0f, 0.0f);
+    glTranslatef(camera.moveX, camera.moveY, camera.zoom - kEyeDistance);
+    glRotatef(camera.rotationX, 1.0f, 0.0f, 0.0f);
+    glRotatef(camera.rotationY, 0.0f, 1.0f, 0.0f);
 }
 
 void finishFrame() {
@@ -62,4 +62,4 @@ void finishFrame() {
     glutSwapBuffers();
 }
 
-}  // namespace shell
+}  // namespace common

@@ -1,16 +1,37 @@
 // SPDX-FileCopyrightText: 2026 The Quelmire developers
 // SPDX-License-Identifier: MIT
 
-// What both programs' GLUT shells do alike, written once: the window they open, the callbacks
-// they register, their fixed GL state, projection, camera and frame end, the turning drag, the
-// quit keys, the menu entries and the help lines. It knows nothing of either program: each hands
-// in its own values and state.
+// Both programs' common GLUT code, what they do alike written once: the camera type, the window
+// they open, the callbacks they register, their fixed GL state, projection, camera placing and
+// frame end, the turning drag, the quit keys, the menu entries and the help lines. It knows
+// nothing else of either program: each hands in its own values and state.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 
-namespace shell {
+namespace common {
+
+// The camera both programs look through, with the left-button drag that moves it. Each
+// program's state holds one and gives it its own starting view; the pan and the drag start at
+// zero in both. Brindlefen's drag only turns: it never pans, zooms or sets zooming or moving.
+struct Camera {
+    // Translate by (moveX, moveY, zoom - 500), then turn by rotationX about x and rotationY
+    // about y. Angles in degrees, never wrapped.
+    float rotationX;
+    float rotationY;
+    float zoom;
+    float moveX = 0.0f;
+    float moveY = 0.0f;
+
+    // The drag in progress: at most one flag is set. The reference point is in window pixels,
+    // y growing downwards as GLUT reports it.
+    bool rotating = false;
+    bool zooming = false;
+    bool moving = false;
+    float lastMouseX = 0.0f;
+    float lastMouseY = 0.0f;
+};
 
 // Where a window asks to stand on the screen: its top left, in pixels.
 struct ScreenPlace {
@@ -44,7 +65,7 @@ void setPerspective(int width, int height, double nearPlane, double farPlane);
 
 // The camera on a fresh modelview matrix: moved by (moveX, moveY, zoom - 500), so the eye stands
 // 500 units back at zoom 0, then turned by rotationX degrees about x and rotationY about y.
-void placeCamera(float moveX, float moveY, float zoom, float rotationX, float rotationY);
+void placeCamera(const Camera& camera);
 
 // The end of every frame: flush, then show the back buffer.
 void finishFrame();
@@ -52,8 +73,7 @@ void finishFrame();
 // One step of a turning drag to (x, y): a degree per pixel since the last point, sideways about
 // the vertical, up and down about the horizontal (dragging down adds to rotationX). (x, y) then
 // becomes the last point.
-void turnByDrag(int x, int y, float& rotationX, float& rotationY, float& lastMouseX,
-                float& lastMouseY);
+void turnByDrag(int x, int y, Camera& camera);
 
 // x, X, q and Q.
 bool isQuitKey(unsigned char key);
@@ -79,4 +99,4 @@ void printLines(const char* const (&lines)[N]) {
     printLines(lines, N);
 }
 
-}  // namespace shell
+}  // namespace common

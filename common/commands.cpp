@@ -6,16 +6,15 @@
 
 #include <GL/glut.h>
 
-#include "shell/shell.h"
+#include "common/common.h"
 
-namespace shell {
+namespace common {
 
-void turnByDrag(int x, int y, float& rotationX, float& rotationY, float& lastMouseX,
-                float& lastMouseY) {
-    rotationY += static_cast<float>(x) - lastMouseX;
-    rotationX += static_cast<float>(y) - lastMouseY;
-    lastMouseX = static_cast<float>(x);
-    lastMouseY = static_cast<float>(y);
+void turnByDrag(int x, int y, Camera& camera) {
+    camera.rotationY += static_cast<float>(x) - camera.lastMouseX;
+    camera.rotationX += static_cast<float>(y) - camera.lastMouseY;
+    camera.lastMouseX = static_cast<float>(x);
+    camera.lastMouseY = static_cast<float>(y);
 }
 
 bool isQuitKey(unsigned char key) {
@@ -41,4 +40,4 @@ void printLines(const char* const* lines, std::size_t count) {
     }
 }
 
-}  // namespace shell
+}  // namespace common
