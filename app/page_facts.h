@@ -11,8 +11,9 @@
 namespace quelmire {
 
 // The texture files that the program reads from its working directory.
-inline const TextureFile* const kPageFiles[] = {&kWoodTextureFile, &kSign1TextureFile,
-                                                &kSign2TextureFile, &kGrassTextureFile};
+inline const assets::TextureFile* const kPageFiles[] = {
+    &assets::kWoodTextureFile, &assets::kSign1TextureFile, &assets::kSign2TextureFile,
+    &assets::kGrassTextureFile};
 
 // How to drive the program with a mouse and keys, and with a finger.
 inline constexpr const char* kPageHint =

@@ -41,7 +41,7 @@ void print(int width, int height, const Files& files, const char* hint, const ch
     std::string text = "{\"width\": " + std::to_string(width) +
                        ", \"height\": " + std::to_string(height) + ", \"files\": [";
     const char* comma = "";
-    for (const TextureFile* file : files) {
+    for (const assets::TextureFile* file : files) {
         text += comma + quoted(file->name);
         comma = ", ";
     }

@@ -11,7 +11,7 @@
 namespace brindlefen {
 
 // The texture file that the program reads from its working directory.
-inline const TextureFile* const kPageFiles[] = {&kGrassTextureFile};
+inline const assets::TextureFile* const kPageFiles[] = {&assets::kGrassTextureFile};
 
 // How to drive the program with a mouse and keys, and with a finger.
 inline constexpr const char* kPageHint =
