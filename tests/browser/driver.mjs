@@ -4,7 +4,7 @@
 // Drives a program's page as a user does, with the mouse, the keys, the menus and a finger, and
 // reads back what the events did: the pages are the site's own, the programs on them the probed
 // builds of build-web/test-pages/probed (tests/browser/probe), which tell their state.
-import {check, env, newPage, serve, waitInPage, watchPage} from './harness.mjs';
+import {check, env, expectMoreFrames, newPage, serve, waitInPage, watchPage} from './harness.mjs';
 
 export const site = env('QUELMIRE_SITE');
 const probed = `${env('QUELMIRE_TEST_PAGES')}/probed`;
@@ -225,6 +225,114 @@ export async function longPress(page, x, y) {
     const p = await canvasPoint(page, x, y);
     const touch = await page.touchscreen.touchStart(p.x, p.y);
     await waitInPage(page, () => document.querySelector('.glut-menu') !== null);
+    await liftSeen(page, () => touch.end());
+}
+
+// Quelmire's four timer chains, by their periods in milliseconds: redisplay, the sun, the ducks'
+// offsets and the ducks' angles.
+const kQuelmirePeriods = [16, 20, 103, 108];
+// How much earlier than its delay a timer may be seen to fire: performance.now() is coarsened
+// (to 0.1 ms, with jitter, on a page that is not cross-origin isolated).
+const kClockGrainMs = 1;
+// Ticks that every chain has made before its periods are judged.
+const kTicksSeen = 3;
+
+// The timers asked for as watchPage wrote them down, each with its index and its chain's first
+// (its root); the program's among them, and the page's others (not the test's).
+async function timersAsked(page) {
+    const timers = (await page.evaluate(() => window.testTimers)).map((t, index) => ({...t, index}));
+    for (const t of timers) {
+        t.root = t.parent === -1 ? t.index : timers[t.parent].root;
+    }
+    return {timers, program: timers.filter((t) => t.program),
+            others: timers.filter((t) => !t.program && !t.test)};
+}
+
+// The first few of `timers`, as "after 16 ms, every 50 ms, ...".
+function describeTimers(timers) {
+    const shown = timers.slice(0, 8).map((t) => `${t.interval ? 'every' : 'after'} ${t.delay} ms`);
+    return (shown.join(', ') || 'none') + (timers.length > shown.length ? ', ...' : '');
+}
+
+// Quelmire's page keeps the periods the program asks for: at start-up it asks for one timer of
+// each chain's period and no other; each tick, when it runs, asks for one more of its own period,
+// no earlier than that period after the one before; nothing else on the page asks for a timer.
+export async function expectQuelmirePeriods(page) {
+    try {
+        await waitInPage(page, (ticks) => {
+            const roots = [];
+            const rootOf = [];
+            const ticked = new Map();
+            window.testTimers.forEach((t, i) => {
+                rootOf.push(t.parent === -1 ? i : rootOf[t.parent]);
+                if (t.parent === -1 && t.program) {
+                    roots.push(i);
+                } else if (t.program) {
+                    ticked.set(rootOf[i], (ticked.get(rootOf[i]) || 0) + 1);
+                }
+            });
+            return roots.length > 0 && roots.every((r) => (ticked.get(r) || 0) >= ticks);
+        }, kTicksSeen);
+    } catch (error) {
+        // A chain that stopped: what was asked says more than the wait.
+        console.log(`     the chains did not all tick ${kTicksSeen} times: ${error.message}`);
+    }
+    const {timers, program, others} = await timersAsked(page);
+    check(others.length === 0, `the page asked for timers besides the program's: ${describeTimers(others)}`);
+    const started = program.filter((t) => t.parent === -1).map((t) => t.delay).sort((a, b) => a - b);
+    check(started.join() === kQuelmirePeriods.join(),
+          `at start-up the program's timers are ${started.join(', ')} ms, not ${kQuelmirePeriods.join(', ')}`);
+    for (const t of program.filter((t) => t.parent !== -1)) {
+        const before = timers[t.parent];
+        check(before.program && t.delay === before.delay,
+              `a tick of the ${before.delay} ms chain asked for its next after ${t.delay} ms`);
+        const waited = t.armedAt - before.armedAt;
+        check(waited >= before.delay - kClockGrainMs,
+              `a tick of the ${before.delay} ms chain came ${waited.toFixed(1)} ms after the one before`);
+    }
+    for (const t of program.filter((t) => t.firedAt !== null)) {
+        const next = program.filter((n) => n.parent === t.index).length;
+        check(next === 1, `a tick of the ${t.delay} ms chain asked for ${next} timers, not its next`);
+    }
+    const ticks = kQuelmirePeriods.map((period) =>
+        program.filter((t) => t.parent !== -1 && timers[t.root].delay === period).length);
+    check(ticks.every((n) => n >= kTicksSeen),
+          `the chains of ${kQuelmirePeriods.join(', ')} ms ticked ${ticks.join(', ')} times`);
+}
+
+// The long press that the page promises, in milliseconds.
+const kLongPressMs = 500;
+
+// Touches window pixel (x, y) and holds, with the page's own timers held back when due: the
+// touch asks for one timer, of the long press's half second; when it is due the menu is not yet
+// open, and it is as soon as that timer has run. Then lifts the finger.
+export async function heldLongPress(page, x, y) {
+    const p = await canvasPoint(page, x, y);
+    const before = await page.evaluate(() => {
+        window.testHoldTimers = true;
+        window.testHeld = [];
+        return window.testTimers.length;
+    });
+    // The touch has been handled once the browser has sent it.
+    const touch = await page.touchscreen.touchStart(p.x, p.y);
+    const asked = (await timersAsked(page)).others.filter((t) => t.index >= before);
+    check(asked.length === 1 && !asked[0].interval && asked[0].delay === kLongPressMs,
+          `a touch asked for timers ${describeTimers(asked)}, not one after ${kLongPressMs} ms`);
+    check(!await menuOpen(page), 'the menu opened as the finger touched');
+    await waitInPage(page, () => window.testHeld.length > 0);
+    // A frame or two more for anything else that might open the menu.
+    await expectMoreFrames(page, 2);
+    check(!await menuOpen(page), 'the menu opened before the long press\'s timer ran');
+    const timer = (await timersAsked(page)).timers[asked[0].index];
+    const waited = timer.firedAt - timer.armedAt;
+    check(waited >= kLongPressMs - kClockGrainMs,
+          `the long press's timer ran ${waited.toFixed(1)} ms after the touch`);
+    const open = await page.evaluate(() => {
+        window.testHoldTimers = false;
+        window.testHeld.splice(0).forEach((run) => run());
+        return document.querySelector('.glut-menu') !== null;
+    });
+    check(open, 'the menu is not open once the long press\'s timer has run');
     await liftSeen(page, () => touch.end());
 }
 

@@ -114,6 +114,13 @@ export async function waitInPage(page, predicate, ...args) {
 // frame: window.testFrames), what the console panel held when the first began
 // (testConsoleAtFirstFrame), the timer callbacks that have run (testTimersRun), and the mouse
 // moves and the ends of touches it has seen (testMoves, testTouchEnds).
+// Every timer the page asks for is written down in window.testTimers, in order, as {delay,
+// interval (setInterval's), program (the platform's glutPageStartTimer asked for it, as the
+// stack says), test (puppeteer's scripts, the test's own, asked for it), parent (the one whose
+// callback was running when it was asked, a chain's previous tick, or -1), armedAt, firedAt
+// (performance.now())}. While window.testHoldTimers is set, a timer of the page's own (neither
+// the program's nor the test's) is held back when due: its callback waits in window.testHeld
+// until the test runs it.
 export async function watchPage(page) {
     await page.evaluateOnNewDocument(() => {
         window.testFrames = 0;
@@ -129,12 +136,45 @@ export async function watchPage(page) {
             window.testFrames += 1;
             return clear.apply(this, args);
         };
+        window.testTimers = [];
+        window.testHoldTimers = false;
+        window.testHeld = [];
+        let running = -1;
+        // Who asked, from the stack below this and the wrapper.
+        const asked = (delay, interval) => {
+            const callers = new Error().stack.split('\n').slice(3).join('\n');
+            window.testTimers.push({delay, interval, parent: running, armedAt: performance.now(),
+                                    firedAt: null, program: /glutPageStartTimer/.test(callers),
+                                    test: /pptr:/.test(callers)});
+            return window.testTimers.length - 1;
+        };
         const setTimeout = window.setTimeout;
-        window.setTimeout = function(callback, ...rest) {
+        window.setTimeout = function(callback, delay, ...rest) {
+            const index = asked(delay, false);
+            const timer = window.testTimers[index];
             return setTimeout.call(this, function(...args) {
+                timer.firedAt = performance.now();
                 window.testTimersRun += 1;
-                return callback.apply(this, args);
-            }, ...rest);
+                const run = () => {
+                    const outer = running;
+                    running = index;
+                    try {
+                        return callback.apply(this, args);
+                    } finally {
+                        running = outer;
+                    }
+                };
+                if (window.testHoldTimers && !timer.program && !timer.test) {
+                    window.testHeld.push(run);
+                    return undefined;
+                }
+                return run();
+            }, delay, ...rest);
+        };
+        const setInterval = window.setInterval;
+        window.setInterval = function(callback, delay, ...rest) {
+            asked(delay, true);
+            return setInterval.call(this, callback, delay, ...rest);
         };
         window.addEventListener('mousemove', () => { window.testMoves += 1; }, true);
         // A touch that the browser takes for a scroll ends as touchcancel.
