@@ -11,6 +11,7 @@
 import fs from 'node:fs';
 import path from 'node:path';
 
+import {contextLossChecks} from './engine_checks.mjs';
 import {
     check, compareFrames, describeDifference, desktopMoments, env, newPage, runChecks, serve,
     temporaryDirectory, waitInPage,
@@ -94,4 +95,6 @@ await runChecks([
         const drawn = await browserMoments(browser, 'brindlefen_momentshot', ['grass.raw']);
         expectMatchingMoments(desktop, drawn, ['start', 'turned-duck']);
     }],
+    // Those of the other engines too, with Chromium's pages.
+    ...contextLossChecks().map(([name, run]) => [name, (browser) => run({newPage: () => newPage(browser)})]),
 ]);
