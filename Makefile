@@ -18,11 +18,12 @@ BENCH_PACKAGES := libbenchmark-dev
 # the site's fonts are checked against DejaVu's with fontTools.
 WEB_PACKAGES := cmake ninja-build ccache emscripten python3 python3-fonttools python3-brotli \
                 fonts-dejavu-core
-# `make test` also builds the site and drives it in headless Chromium, and builds the browser
-# platform natively on EGL and OpenGL ES (npm brings the browser driver, from its lock file).
-# The page's picture is taken with an extra monospace font visible to fontconfig and hidden.
-TEST_PACKAGES := $(PACKAGES) $(WEB_PACKAGES) chromium libegl-dev libgles-dev fontconfig \
-                 fonts-noto-mono
+# `make test` also builds the site and drives it in headless Chromium, Firefox ESR and WebKitGTK,
+# and builds the browser platform natively on EGL and OpenGL ES (npm brings the browser drivers,
+# from its lock file). The page's picture is taken with an extra monospace font visible to
+# fontconfig and hidden.
+TEST_PACKAGES := $(PACKAGES) $(WEB_PACKAGES) chromium firefox-esr webkit2gtk-driver libegl-dev \
+                 libgles-dev fontconfig fonts-noto-mono
 WEB_PORT ?= 8000
 
 .PHONY: all deps build run viewer check test storm soak bench bench-web web clean

@@ -10,8 +10,8 @@ import fs from 'node:fs';
 import path from 'node:path';
 
 import {
-    canvasPixels, check, compareFrames, describeDifference, desktopMoments, env, newPage,
-    runChecks, serve, temporaryDirectory, waitInPage, watchPage, writePpm,
+    canvasPixels, check, compareFrames, describeDifference, desktopMoments, env, loseAtStart,
+    newPage, runChecks, serve, temporaryDirectory, waitInPage, watchPage, writePpm,
 } from './harness.mjs';
 
 const site = env('QUELMIRE_SITE');
@@ -23,22 +23,6 @@ const kCanvasLimit = 0.05;
 // or duck step, the frame after a restore must be the frame before the loss.
 function holdTimers() {
     window.setTimeout = () => 0;
-}
-
-// Loses the first WebGL 2 context the page makes at once, as a GPU reset during start-up would;
-// window.testLoseContext then gives it back.
-function loseAtStart() {
-    const getContext = HTMLCanvasElement.prototype.getContext;
-    HTMLCanvasElement.prototype.getContext = function(type, ...rest) {
-        const context = getContext.call(this, type, ...rest);
-        if (type === 'webgl2' && context && !window.testLoseContext) {
-            // A browser restores only a context whose page asked for it back.
-            this.addEventListener('webglcontextlost', (e) => e.preventDefault());
-            window.testLoseContext = context.getExtension('WEBGL_lose_context');
-            window.testLoseContext.loseContext();
-        }
-        return context;
-    };
 }
 
 async function openPage(browser, server, program, before = []) {

@@ -39,8 +39,10 @@ const kTypes = {
 };
 
 // Serves files on 127.0.0.1 from `roots`, folders looked in in order (the test pages, then the
-// site); the paths in `missing` answer 404, as a site without those files would.
-export async function serve(roots, {missing = []} = {}) {
+// site); the paths in `missing` answer 404, as a site without those files would. What `head()`
+// returns goes into every page at the start of its head, before the page's own scripts (for a
+// browser whose driver cannot run a script there itself).
+export async function serve(roots, {missing = [], head = () => ''} = {}) {
     const server = http.createServer((request, response) => {
         const {pathname} = new URL(request.url, 'http://localhost');
         const relative = decodeURIComponent(pathname).replace(/^\/+/, '') || 'index.html';
@@ -57,7 +59,9 @@ export async function serve(roots, {missing = []} = {}) {
                 return;
             }
             const type = kTypes[path.extname(file)] || 'application/octet-stream';
-            response.writeHead(200, {'Content-Type': type, 'Cache-Control': 'no-store'}).end(data);
+            const before = path.extname(file) === '.html' ? head() : '';
+            const body = before ? Buffer.from(data.toString().replace(/<head>/i, `<head>${before}`)) : data;
+            response.writeHead(200, {'Content-Type': type, 'Cache-Control': 'no-store'}).end(body);
         });
     });
     await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
@@ -182,6 +186,22 @@ export async function watchPage(page) {
             window.addEventListener(type, () => { window.testTouchEnds += 1; }, true);
         }
     });
+}
+
+// Loses the first WebGL 2 context the page makes at once, as a GPU reset during start-up would;
+// window.testLoseContext then gives it back.
+export function loseAtStart() {
+    const getContext = HTMLCanvasElement.prototype.getContext;
+    HTMLCanvasElement.prototype.getContext = function(type, ...rest) {
+        const context = getContext.call(this, type, ...rest);
+        if (type === 'webgl2' && context && !('testLoseContext' in window)) {
+            // A browser restores only a context whose page asked for it back.
+            this.addEventListener('webglcontextlost', (e) => e.preventDefault());
+            window.testLoseContext = context.getExtension('WEBGL_lose_context');
+            if (window.testLoseContext) window.testLoseContext.loseContext();
+        }
+        return context;
+    };
 }
 
 export async function framesDrawn(page) {
