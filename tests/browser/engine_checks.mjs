@@ -13,8 +13,8 @@ import fs from 'node:fs';
 import path from 'node:path';
 
 import {
-    check, compareFrames, describeDifference, desktopMoments, env, expectMoreFrames, loseAtStart,
-    serve, temporaryDirectory, waitInPage, watchPage,
+    canvasPixels, check, compareFrames, describeDifference, desktopMoments, env, expectMoreFrames,
+    loseAtStart, serve, temporaryDirectory, waitInPage, watchPage, writePpm,
 } from './harness.mjs';
 import {
     drag, expectEnded, menuEntries, openMenu, pickWithMouse, serveProbed, settle, state,
@@ -56,25 +56,6 @@ const labels = (entries) => entries.map((entry) => entry.label).join('|');
 
 const statusText = (page) => page.$eval('#status', (s) => s.textContent);
 
-// Loses the page's WebGL context, then gets it back: the status line stops saying that Quelmire
-// runs, says so again once the context is back, and frames come again.
-async function loseAndRestoreOnPage(page) {
-    const offered = await page.evaluate(() => {
-        const gl = document.getElementById('canvas').getContext('webgl2');
-        window.testLoseContext = gl && gl.getExtension('WEBGL_lose_context');
-        return Boolean(window.testLoseContext);
-    });
-    if (!offered) {
-        console.log('     context loss: this engine offers no WEBGL_lose_context');
-        return;
-    }
-    await page.evaluate(() => window.testLoseContext.loseContext());
-    await waitInPage(page, () => !document.getElementById('status').textContent.includes('is running'));
-    console.log(`     context lost: the status says "${await statusText(page)}"`);
-    await page.evaluate(() => window.testLoseContext.restoreContext());
-    await waitInPage(page, () => /^Quelmire is running/.test(document.getElementById('status').textContent));
-    await expectMoreFrames(page, 10);
-}
 
 // Runs a moments tool on the tests' page and copies the frames it wrote out of the page's files.
 async function browserMoments(browser, tool, files) {
@@ -240,50 +221,96 @@ export function engineChecks() {
     return [...checks, ...contextLossChecks()];
 }
 
-// A lost and restored WebGL context, in any engine that offers WEBGL_lose_context: on Quelmire's
-// page while it runs, and on Brindlefen's as it starts. (browser_context_test compares the frames
-// after it in Chromium.)
-function contextLossChecks() {
+// Holds every page timer back, so that Quelmire's frame stays the start-up one: with no sun tick
+// or duck step, the frame after a restore must be the frame before the loss.
+function holdTimers() {
+    window.setTimeout = () => 0;
+}
+
+// The status line says `state`, and claims that the program is running only if it is.
+async function expectStatus(page, state, name) {
+    await waitInPage(page, (wanted) => document.getElementById('status').dataset.state === wanted, state);
+    const text = await statusText(page);
+    check(/is running/.test(text) === (state === 'running'),
+          `the status line says "${text}" while ${name}'s drawing is ${state}`);
+}
+
+// Gives the context back and waits for the frame drawn on the new one.
+async function restoreContext(page) {
+    const frames = await page.evaluate(() => window.testFrames);
+    await page.evaluate(() => window.testLoseContext.restoreContext());
+    await waitInPage(page, (n) => window.testFrames > n, frames);
+}
+
+async function canvasPicture(page, file) {
+    writePpm(file, page.canvasPixels ? await page.canvasPixels() : await canvasPixels(page));
+    return file;
+}
+
+function expectSameFrame(drawn, reference, what) {
+    const difference = compareFrames(drawn, reference);
+    console.log(`     ${what}: ${describeDifference(difference, kLimit)}`);
+    check(difference.bothWays <= kLimit, `${what}: the frames differ (${drawn}, ${reference})`);
+}
+
+// A lost and restored WebGL context (WEBGL_lose_context, which all three engines offer), as
+// browsers take one away and give it back: on Quelmire's page while it runs, whose frame after
+// it must be the one before; on Brindlefen's as it starts, whose frame must then be the
+// desktop's first. While it is lost the status line says that drawing is paused and never that
+// the program runs.
+export function contextLossChecks() {
     return [
-        ['Quelmire\'s page says it stops while its context is lost and runs again once it is back',
-         async (browser) => {
-             const server = await serve([site], {head: preloadsInHead});
-             const page = await browser.newPage();
-             try {
-                 await watchPage(page);
-                 await page.goto(server.url('/quelmire.html'));
-                 await waitInPage(page, () => window.testFrames >= 2);
-                 await loseAndRestoreOnPage(page);
-                 await expectNoProblems(page);
-             } finally {
-                 await page.close();
-                 await server.close();
-             }
-         }],
-        ['Brindlefen\'s page, its context lost as it starts, says it is paused and runs once the ' +
-         'context is back', async (browser) => {
+        ['Quelmire\'s page says it is paused while its context is lost, and draws the same frame ' +
+         'once it is back', async (browser) => {
             const server = await serve([site], {head: preloadsInHead});
             const page = await browser.newPage();
+            const dir = temporaryDirectory('quelmire-context');
+            try {
+                // Tall enough for the whole canvas, in every engine's window.
+                await page.setViewport({width: 1280, height: 940, deviceScaleFactor: 1});
+                await page.evaluateOnNewDocument(holdTimers);
+                await watchPage(page);
+                await page.goto(server.url('/quelmire.html'));
+                await waitInPage(page, () => window.testFrames >= 1);
+                await expectStatus(page, 'running', 'Quelmire');
+                const before = await canvasPicture(page, path.join(dir, 'before.ppm'));
+                await page.evaluate(() => {
+                    window.testLoseContext = document.getElementById('canvas').getContext('webgl2')
+                        .getExtension('WEBGL_lose_context');
+                    window.testLoseContext.loseContext();
+                });
+                await expectStatus(page, 'paused', 'Quelmire');
+                await restoreContext(page);
+                await expectStatus(page, 'running', 'Quelmire');
+                const after = await canvasPicture(page, path.join(dir, 'after.ppm'));
+                expectSameFrame(after, before, 'Quelmire\'s frame after the restore against the one before');
+                await expectNoProblems(page);
+                fs.rmSync(dir, {recursive: true});
+            } finally {
+                await page.close();
+                await server.close();
+            }
+        }],
+        ['Brindlefen\'s page, its context lost as it starts, is paused until it is given back, then ' +
+         'shows the desktop\'s first frame', async (browser) => {
+            const server = await serve([site], {head: preloadsInHead});
+            const page = await browser.newPage();
+            const dir = temporaryDirectory('brindlefen-context');
+            const desktop = desktopMoments(env('QUELMIRE_BRINDLEFEN_MOMENTSHOT'), textures);
             try {
                 await page.evaluateOnNewDocument(loseAtStart);
                 await watchPage(page);
                 await page.goto(server.url('/brindlefen.html'));
-                const lost = await waitInPage(page, () => window.testLoseContext !== undefined &&
-                                                          [Boolean(window.testLoseContext)]);
-                if (!lost[0]) {
-                    console.log('     context loss: this engine offers no WEBGL_lose_context');
-                    return;
-                }
-                await waitInPage(page, () => document.getElementById('status').dataset.state === 'paused');
-                check(!(await statusText(page)).includes('is running'),
-                      `while its context is lost the status says "${await statusText(page)}"`);
-                const frames = await page.evaluate(() => window.testFrames);
-                await page.evaluate(() => window.testLoseContext.restoreContext());
-                await waitInPage(page, () => /^Brindlefen is running/.test(
-                    document.getElementById('status').textContent));
-                await waitInPage(page, (n) => window.testFrames > n, frames);
+                await expectStatus(page, 'paused', 'Brindlefen');
+                await restoreContext(page);
+                await expectStatus(page, 'running', 'Brindlefen');
+                expectSameFrame(await canvasPicture(page, path.join(dir, 'page.ppm')),
+                                path.join(desktop, 'start.ppm'),
+                                'Brindlefen\'s canvas after the restore against the desktop\'s first frame');
                 await expectNoProblems(page);
+                fs.rmSync(dir, {recursive: true});
             } finally {
+                fs.rmSync(desktop, {recursive: true});
                 await page.close();
                 await server.close();
             }

@@ -12,7 +12,7 @@ import {createRequire} from 'node:module';
 import net from 'node:net';
 import path from 'node:path';
 
-import {env, kDeadlineMs, newPage} from './harness.mjs';
+import {decodePng, env, kDeadlineMs, newPage} from './harness.mjs';
 
 const require = createRequire(path.join(env('QUELMIRE_NODE_MODULES'), 'node_modules', '.'));
 
@@ -144,6 +144,27 @@ class WebKitPage {
 
     title() {
         return this.driver.getTitle();
+    }
+
+    // What the canvas shows, as RGB rows top-down: WebKit's element screenshots come out shifted
+    // by the element's offset, so the view's screenshot is cut to the canvas's rectangle.
+    async canvasPixels() {
+        const view = decodePng(Buffer.from(await this.driver.takeScreenshot(), 'base64'));
+        const r = await this.$eval('#canvas', (c) => {
+            const b = c.getBoundingClientRect();
+            return {x: Math.round(b.left + c.clientLeft), y: Math.round(b.top + c.clientTop),
+                    width: c.clientWidth, height: c.clientHeight};
+        });
+        if (r.x < 0 || r.y < 0 || r.x + r.width > view.width || r.y + r.height > view.height) {
+            throw new Error(`the canvas (${JSON.stringify(r)}) lies beyond the view ` +
+                            `(${view.width} x ${view.height})`);
+        }
+        const out = {width: r.width, height: r.height, rgb: Buffer.alloc(r.width * r.height * 3)};
+        for (let y = 0; y < r.height; ++y) {
+            view.rgb.copy(out.rgb, y * r.width * 3, ((r.y + y) * view.width + r.x) * 3,
+                          ((r.y + y) * view.width + r.x + r.width) * 3);
+        }
+        return out;
     }
 
     async close() {
