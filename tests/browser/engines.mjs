@@ -12,7 +12,7 @@ import {createRequire} from 'node:module';
 import net from 'node:net';
 import path from 'node:path';
 
-import {decodePng, env, kDeadlineMs, newPage} from './harness.mjs';
+import {decodePng, env, kDeadlineMs, newPage, runCheck} from './harness.mjs';
 
 const require = createRequire(path.join(env('QUELMIRE_NODE_MODULES'), 'node_modules', '.'));
 
@@ -221,14 +221,7 @@ export async function runInOneBrowser(engine, launch, checks) {
         browser = await launch();
         console.log(`     ${engine} started in ${((Date.now() - started) / 1000).toFixed(1)} s`);
         for (const [name, check] of checks) {
-            const begun = Date.now();
-            try {
-                await check(browser);
-                console.log(`ok   ${name} (${((Date.now() - begun) / 1000).toFixed(1)} s)`);
-            } catch (error) {
-                failed += 1;
-                console.log(`FAIL ${name}\n     ${String(error.stack || error).replace(/\n/g, '\n     ')}`);
-            }
+            failed += (await runCheck(name, check, browser)) ? 0 : 1;
         }
     } catch (error) {
         failed += 1;

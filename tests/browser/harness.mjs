@@ -309,6 +309,19 @@ export function describeDifference({samePlace, drawnUnmatched, referenceUnmatche
            `${referenceUnmatched.toFixed(4).padStart(7)} % of the desktop's (limit ${limit} %)`;
 }
 
+// Runs one named check in `browser` and prints how it went; true if it passed.
+export async function runCheck(name, check, browser) {
+    const started = Date.now();
+    try {
+        await check(browser);
+        console.log(`ok   ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
+        return true;
+    } catch (error) {
+        console.log(`FAIL ${name}\n     ${String(error.stack || error).replace(/\n/g, '\n     ')}`);
+        return false;
+    }
+}
+
 // Runs the named checks one after another, each with a fresh browser (a check that takes none
 // launches its own, as it needs them); prints a line for each and ends the process with a
 // failing status if one failed.
@@ -316,13 +329,8 @@ export async function runChecks(checks) {
     let failed = 0;
     for (const [name, check] of checks) {
         const browser = check.length > 0 ? await launch() : undefined;
-        const started = Date.now();
         try {
-            await check(browser);
-            console.log(`ok   ${name} (${((Date.now() - started) / 1000).toFixed(1)} s)`);
-        } catch (error) {
-            failed += 1;
-            console.log(`FAIL ${name}\n     ${String(error.stack || error).replace(/\n/g, '\n     ')}`);
+            failed += (await runCheck(name, check, browser)) ? 0 : 1;
         } finally {
             await browser?.close();
         }
